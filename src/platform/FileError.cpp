@@ -1,0 +1,57 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "FileError.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace quorin {
+
+FileError FileError::withCode(int code)
+{
+    switch (code) {
+    case BadFileNameOrNumber: return {code, QStringLiteral("错误的文件名或号码")};
+    case FileNotFound: return {code, QStringLiteral("文件未找到")};
+    case FileAlreadyExists: return {code, QStringLiteral("文件已存在")};
+    case InputPastEndOfFile: return {code, QStringLiteral("输入超出文件尾")};
+    case PathFileAccessError: return {code, QStringLiteral("路径/文件访问错误")};
+    case PathNotFound: return {code, QStringLiteral("路径未找到")};
+    default: return {code, QString()};
+    }
+}
+
+FileError FileError::fromErrno(int err, FileTarget target, bool folderOnPathMissing)
+{
+    switch (err) {
+    case 0:
+        return none();
+    case ENOENT:
+        return withCode(folderOnPathMissing ? PathNotFound : FileNotFound);
+    case ENOTDIR:
+        return withCode(PathNotFound);
+    case EEXIST:
+    case ENOTEMPTY:
+        return withCode(target == FileTarget::File ? FileAlreadyExists : PathFileAccessError);
+    case EACCES:
+    case EPERM:
+    case EBUSY:
+    case EROFS:
+    case EISDIR:
+    case ENAMETOOLONG:
+    case ETXTBSY:
+        return withCode(PathFileAccessError);
+    default:
+        return {OtherErrorBase + err, QString::fromLocal8Bit(std::strerror(err))};
+    }
+}
+
+bool ErrorRule::passesOver(const FileError &error) const
+{
+    if (!error.failed() || all_)
+        return true;
+    for (int i = 0; i < count_; ++i)
+        if (codes_[i] == error.code)
+            return true;
+    return false;
+}
+
+} // namespace quorin

@@ -1,0 +1,135 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "TempFolder.h"
+
+#include "log/RenameLog.h"
+
+#include <QDateTime>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace quorin;
+using namespace quorin::test;
+
+namespace {
+
+const QDateTime When(QDate(2026, 3, 7), QTime(9, 5, 4));
+
+QString writeLog(const TempFolder &dir, const QList<PlannedRename> &records, const QString &type = "JPG")
+{
+    RenameLog log;
+    EXPECT_FALSE(log.CreateRenameLog(dir.path(), type, When).failed());
+    for (const PlannedRename &r : records)
+        EXPECT_FALSE(log.AppendLogRecord(r).failed());
+    EXPECT_FALSE(log.closeWriting().failed());
+    return log.path();
+}
+
+QList<PlannedRename> readLog(const QString &path, FileError *last = nullptr)
+{
+    RenameLog log;
+    QList<PlannedRename> records;
+    FileError e = log.openForReading(path);
+    while (!e.failed() && !log.atEnd()) {
+        PlannedRename r;
+        e = log.ReadLogRecord(r);
+        if (!e.failed())
+            records << r;
+    }
+    if (last)
+        *last = e;
+    return records;
+}
+
+} // namespace
+
+TEST(RenameLogFile, bytesAreGbkWithCrLf_readByAnIndependentDecoder)
+{
+    TempFolder dir;
+    const QString path = writeLog(dir, {{QString::fromUtf8("/照片/旅行.jpg"), QString::fromUtf8("/照片/旅行001.jpg")}});
+    EXPECT_EQ(path, dir.path() + "Restore/RestoreJPG.log");
+    const QByteArray bytes = readAll(path);
+    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 3);
+    EXPECT_EQ(bytes.count('\n'), 3);
+    int status = -1;
+    const QByteArray decoded = shell(QStringLiteral("iconv -f GBK -t UTF-8 '%1'").arg(path), &status);
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(QString::fromUtf8(decoded),
+              QString::fromUtf8("###  文件重命名日志--由 Quorin v1.25 创建于 2026年03月07日 09:05:04"
+                                "  ###  请保留此文件，以便可以恢复原文件名！\r\n"
+                                "/照片/旅行.jpg\r\n/照片/旅行001.jpg\r\n"));
+}
+
+TEST(RenameLogFile, namesOutsideGbk_roundTripExactly)
+{
+    TempFolder dir;
+    const QList<PlannedRename> records = {
+        {QString::fromUtf8("/a/写真🎉.jpg"), QString::fromUtf8("/a/ひらがな.jpg")},
+        {QString::fromUtf8("/a/한국어 사진.jpg"), QString::fromUtf8("/a/Ünïcødé €.jpg")},
+        {QString(), QStringLiteral(" spaces kept ")},
+    };
+    const QString path = writeLog(dir, records);
+    const QList<PlannedRename> back = readLog(path);
+    ASSERT_EQ(back.size(), records.size());
+    for (int i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(back[i].OldPath, records[i].OldPath);
+        EXPECT_EQ(back[i].NewPath, records[i].NewPath);
+    }
+}
+
+TEST(RenameLogFile, cutInsideRecord_readsPastEndWith62)
+{
+    TempFolder dir;
+    const QString path = writeLog(dir, {{"/a/1.jpg", "/a/2.jpg"}});
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("/a/3.jpg\r\n");
+    f.close();
+    FileError last;
+    EXPECT_EQ(readLog(path, &last).size(), 1);
+    EXPECT_EQ(last.code, InputPastEndOfFile);
+}
+
+TEST(RenameLogFile, secondRunReplacesLog_andOtherTypesStandBeside)
+{
+    TempFolder dir;
+    writeLog(dir, {{"/a/1.jpg", "/a/2.jpg"}});
+    const QString jpg = writeLog(dir, {});
+    const QString txt = writeLog(dir, {{"/a/1.txt", "/a/2.txt"}}, "TXT");
+    EXPECT_TRUE(readLog(jpg).isEmpty());
+    EXPECT_FALSE(DiscardRenameLog(jpg).failed() && exists(jpg));
+    EXPECT_FALSE(exists(jpg));
+    EXPECT_TRUE(exists(dir.file("Restore")));
+    EXPECT_FALSE(DiscardRenameLog(txt).failed());
+    EXPECT_FALSE(exists(dir.file("Restore")));
+    EXPECT_TRUE(RestoreErrorRule.passesOver(DiscardRenameLog(txt))) << "a log already gone is passed over";
+}
+
+TEST(RenameLogFile, logThatCannotReachTheDisk_isReported)
+{
+    TempFolder dir;
+    dir.makeFolder("small");
+    int status = -1;
+    shell(QStringLiteral("mount -t tmpfs -o size=16k tmpfs '%1' 2>/dev/null").arg(dir.file("small")), &status);
+    if (status != 0)
+        GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
+    RenameLog log;
+    FileError e = log.CreateRenameLog(dir.file("small"), "JPG", When);
+    const QString longPath(2000, u'x');
+    for (int i = 0; i < 100 && !e.failed(); ++i)
+        e = log.AppendLogRecord({longPath, longPath});
+    if (!e.failed())
+        e = log.closeWriting();
+    EXPECT_GE(e.code, int(OtherErrorBase));
+    shell(QStringLiteral("umount '%1'").arg(dir.file("small")));
+}
+
+TEST(RenameLogFile, readingAFileThatIsNotOpen_fails52)
+{
+    RenameLog log;
+    EXPECT_EQ(log.openForReading("/no/such/file.log").code, PathNotFound);
+    PlannedRename r;
+    EXPECT_EQ(log.ReadLogRecord(r).code, BadFileNameOrNumber);
+}

@@ -1,0 +1,60 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <unistd.h>
+
+namespace quorin::test {
+
+TempFolder::TempFolder() : dir_(QDir::tempPath() + QStringLiteral("/quorin-test-XXXXXX")) {}
+
+TempFolder::~TempFolder()
+{
+    if (runningAsRoot())
+        shell(QStringLiteral("chattr -R -i '%1' 2>/dev/null").arg(dir_.path()));
+}
+
+QString TempFolder::path() const { return dir_.path() + u'/'; }
+
+void TempFolder::write(const QString &relative, const QByteArray &content) const
+{
+    QFile f(file(relative));
+    QDir().mkpath(QFileInfo(f).absolutePath());
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        qFatal("cannot write test file");
+}
+
+void TempFolder::makeFolder(const QString &relative) const { QDir().mkpath(file(relative)); }
+
+bool TempFolder::setImmutable(const QString &relative, bool on) const
+{
+    int status = -1;
+    shell(QStringLiteral("chattr %1i '%2' 2>/dev/null").arg(on ? QStringLiteral("+") : QStringLiteral("-")).arg(file(relative)), &status);
+    return runningAsRoot() && status == 0;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool exists(const QString &path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); }
+
+bool runningAsRoot() { return geteuid() == 0; }
+
+QByteArray shell(const QString &command, int *status)
+{
+    QProcess p;
+    p.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), command});
+    p.waitForFinished(-1);
+    if (status)
+        *status = p.exitCode();
+    return p.readAllStandardOutput();
+}
+
+} // namespace quorin::test

@@ -1,0 +1,35 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace quorin::test {
+
+// A real folder on disk for one test, removed afterwards (immutable flags that
+// a test set are cleared first).
+class TempFolder final {
+public:
+    TempFolder();
+    ~TempFolder();
+
+    // The folder's path, ending in "/".
+    QString path() const;
+    QString file(const QString &relative) const { return path() + relative; }
+    void write(const QString &relative, const QByteArray &content = {}) const;
+    void makeFolder(const QString &relative) const;
+    // False where the file system or the user cannot set the flag.
+    bool setImmutable(const QString &relative, bool on = true) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+QByteArray readAll(const QString &path);
+bool exists(const QString &path);
+bool runningAsRoot();
+// Runs a shell command; returns its standard output.
+QByteArray shell(const QString &command, int *status = nullptr);
+
+} // namespace quorin::test

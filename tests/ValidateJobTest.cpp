@@ -1,0 +1,156 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "ScriptedPrompter.h"
+#include "TempFolder.h"
+
+#include "engine/ValidateJob.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace quorin;
+using namespace quorin::test;
+
+namespace {
+
+const QString UnsafeText = QString::fromUtf8("新文件名中不能包含字符“/”或回车、换行等控制字符！");
+
+RenameJob classicJob(const TempFolder &dir)
+{
+    RenameJob job;
+    job.SourceFolder = dir.path();
+    job.DestinationFolder = dir.path();
+    job.FileType = "JPG";
+    job.NumberStyle = "001";
+    job.AddText = "trip";
+    job.placement = Placement::Prefix;
+    return job;
+}
+
+RenameJob advancedJob(const TempFolder &dir)
+{
+    RenameJob job;
+    job.SourceFolder = job.DestinationFolder = dir.path();
+    job.FileType = "JPG";
+    job.AdvancedEdit = true;
+    job.Edit.Kind = NameEditKind::Add;
+    job.Edit.InsertText = "new_";
+    return job;
+}
+
+struct CheckCase {
+    const char *what;
+    std::function<void(RenameJob &)> change;
+    const char *title;
+    const char *promptStart;
+};
+
+} // namespace
+
+TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops)
+{
+    TempFolder dir;
+    const CheckCase classic[] = {
+        {"1 empty text, also no placement or style", [](RenameJob &j) { j.AddText.clear(); j.placement = Placement::None; j.NumberStyle.clear(); }, "添加字符", "请输入新文件名所要添加的字符"},
+        {"1 beats drop-old-name", [](RenameJob &j) { j.AddText.clear(); j.DropOldName = true; j.placement = Placement::None; }, "添加字符", "请输入新文件名所要添加的字符"},
+        {"2 no placement", [](RenameJob &j) { j.placement = Placement::None; j.NumberStyle.clear(); }, "选择", "你还没有选择应该把字符添加到文件名的前缀还是后缀呢！"},
+        {"3 no style", [](RenameJob &j) { j.NumberStyle.clear(); j.ChangeExtension = true; }, "序号类型", "    序号类型还没有选呢！比如你的文件名的序号是001、002、... NNN 还是1、2、...N 这些类型。"},
+        {"4 no extension", [](RenameJob &j) { j.ChangeExtension = true; j.DestinationFolder.clear(); }, "输入新后缀名", "您选择了更改文件后缀名的选项，您就必需输入一个新的后缀名！"},
+        {"slash in text", [](RenameJob &j) { j.AddText = "a/b"; j.DestinationFolder.clear(); }, "添加字符", "新文件名中不能包含"},
+        {"line feed in text", [](RenameJob &j) { j.AddText = "a\nb"; }, "添加字符", "新文件名中不能包含"},
+        {"tab in extension", [](RenameJob &j) { j.ChangeExtension = true; j.NewExtension = "p\tg"; }, "输入新后缀名", "新文件名中不能包含"},
+        {"7 no destination", [](RenameJob &j) { j.DestinationFolder.clear(); j.FileType.clear(); }, "目录", "请指定一个目标目录，或使用原文件目录！"},
+        {"8 missing destination", [](RenameJob &j) { j.DestinationFolder = "/no/such/place"; j.FileType.clear(); }, "指定文件夹不存在", "指定的目标文件夹不存在！请重新选择文件夹！"},
+        {"9 no type", [](RenameJob &j) { j.FileType.clear(); }, "文件类型选择", "可别忘了选择要对哪种类型的文件进行重命名！"},
+        {"6 advanced, no kind", [](RenameJob &j) { j.AdvancedEdit = true; j.AddText.clear(); j.NumberStyle.clear(); j.DestinationFolder.clear(); }, "选项设置", "你启用了高级选项，但没有设置任何项目！\n\n请设置其中的一个项目，或者不要选中该选项！"},
+    };
+    for (const CheckCase &c : classic) {
+        SCOPED_TRACE(c.what);
+        RenameJob job = classicJob(dir);
+        c.change(job);
+        ScriptedPrompter prompter;
+        EXPECT_EQ(ValidateJob(job, prompter), Verdict::Stop);
+        ASSERT_EQ(prompter.shown.size(), 1);
+        const MessageBox &box = prompter.shown.first();
+        EXPECT_EQ(box.title, QString::fromUtf8(c.title));
+        EXPECT_TRUE(box.prompt.startsWith(QString::fromUtf8(c.promptStart))) << box.prompt.toStdString();
+        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(box.buttons, MessageButtons::Ok);
+    }
+    EXPECT_TRUE(exists(dir.path()) && !exists(dir.file("Restore")));
+}
+
+TEST(StartChecks, advancedMode_checksOnlyItsOwnTexts)
+{
+    TempFolder dir;
+    const CheckCase cases[] = {
+        {"insert text with slash", [](RenameJob &j) { j.Edit.InsertText = "x/"; }, "选项设置", "新文件名中不能包含"},
+        {"replacement with CR", [](RenameJob &j) { j.Edit.Kind = NameEditKind::Replace; j.Edit.FindText = "a"; j.Edit.ReplaceText = "\r"; }, "选项设置", "新文件名中不能包含"},
+        {"new extension with DEL", [](RenameJob &j) { j.ChangeExtension = true; j.NewExtension = QString(QChar(0x7F)); }, "选项设置", "新文件名中不能包含"},
+        {"no type", [](RenameJob &j) { j.FileType.clear(); }, "文件类型选择", "可别忘了"},
+    };
+    for (const CheckCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        RenameJob job = advancedJob(dir);
+        c.change(job);
+        ScriptedPrompter prompter;
+        EXPECT_EQ(ValidateJob(job, prompter), Verdict::Stop);
+        ASSERT_EQ(prompter.shown.size(), 1);
+        EXPECT_EQ(prompter.shown.first().title, QString::fromUtf8(c.title));
+        EXPECT_TRUE(prompter.shown.first().prompt.startsWith(QString::fromUtf8(c.promptStart)));
+    }
+    RenameJob ignored = advancedJob(dir);
+    ignored.Edit.FindText = "/";
+    ignored.Edit.DeleteText = "/";
+    ignored.ChangeExtension = true;
+    ScriptedPrompter quiet;
+    EXPECT_EQ(ValidateJob(ignored, quiet), Verdict::Proceed) << "an empty extension is allowed in advanced mode";
+    EXPECT_TRUE(quiet.shown.isEmpty());
+}
+
+TEST(StartChecks, destinationQuestion_onlyForDroppedNamesInPlace)
+{
+    TempFolder dir;
+    RenameJob job = classicJob(dir);
+    job.DropOldName = true;
+    job.placement = Placement::None;
+
+    ScriptedPrompter no;
+    no.answers = {MessageAnswer::No};
+    EXPECT_EQ(ValidateJob(job, no), Verdict::Stop);
+    ASSERT_EQ(no.shown.size(), 1);
+    const MessageBox &box = no.shown.first();
+    EXPECT_EQ(box.title, QString::fromUtf8("路径选择确认"));
+    EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(box.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(box.defaultButton, MessageAnswer::Yes);
+    EXPECT_EQ(box.prompt.count(QStringLiteral("\r\r")), 2);
+    EXPECT_TRUE(box.prompt.endsWith(QString::fromUtf8("可以重新设置目标文件的存在路径。")));
+    EXPECT_FALSE(exists(dir.file("Restore")));
+
+    ScriptedPrompter yes;
+    yes.answers = {MessageAnswer::Yes};
+    job.FileType.clear();
+    EXPECT_EQ(ValidateJob(job, yes), Verdict::Stop);
+    ASSERT_EQ(yes.shown.size(), 2) << "yes goes on to the destination checks";
+
+    for (auto change : {std::function<void(RenameJob &)>([](RenameJob &j) { j.IncludeSubfolders = true; }),
+                        std::function<void(RenameJob &)>([](RenameJob &j) { j.DestinationFolder.chop(1); })}) {
+        RenameJob other = classicJob(dir);
+        other.DropOldName = true;
+        other.placement = Placement::None;
+        change(other);
+        ScriptedPrompter none;
+        EXPECT_EQ(ValidateJob(other, none), Verdict::Proceed);
+        EXPECT_TRUE(none.shown.isEmpty());
+    }
+}
+
+TEST(StartChecks, folderExists_forEmptyFolderOnly)
+{
+    TempFolder dir;
+    dir.write("file.txt");
+    EXPECT_TRUE(FolderExists(dir.path()));
+    EXPECT_FALSE(FolderExists(dir.file("file.txt/")));
+    EXPECT_FALSE(FolderExists("/no/such/folder/"));
+    EXPECT_FALSE(FolderExists(""));
+}
