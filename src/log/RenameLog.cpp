@@ -29,9 +29,10 @@ FileError RenameLog::CreateRenameLog(const QString &destinationFolder, const QSt
     const FileError folder = createFolder(folderFor(destinationFolder));
     if (folder.failed() && !isFolder(folderFor(destinationFolder)))
         return folder;
-    path_ = pathFor(destinationFolder, fileType);
-    if (FileError opened = writer_.open(path_); opened.failed())
+    const QString path = pathFor(destinationFolder, fileType);
+    if (FileError opened = writer_.open(path); opened.failed())
         return opened;
+    path_ = path;
     return writer_.writeLine(headerLine(now));
 }
 

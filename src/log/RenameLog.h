@@ -31,6 +31,7 @@ public:
     FileError ReadLogRecord(PlannedRename &record);
     void closeReading() { reader_.close(); }
 
+    // Empty until a log has been opened.
     QString path() const { return path_; }
 
 private:

@@ -38,22 +38,27 @@ struct FileError final {
 // through the general error box.
 class ErrorRule final {
 public:
-    constexpr ErrorRule(std::initializer_list<int> passedOver, bool passesEverything = false)
-        : count_(0), all_(passesEverything)
+    constexpr ErrorRule(std::initializer_list<int> passedOver)
     {
         for (int code : passedOver)
             codes_[count_++] = code;
+    }
+    static constexpr ErrorRule passingEverything()
+    {
+        ErrorRule rule({});
+        rule.all_ = true;
+        return rule;
     }
     bool passesOver(const FileError &error) const;
 
 private:
     int codes_[8] = {};
-    int count_;
-    bool all_;
+    int count_ = 0;
+    bool all_ = false;
 };
 
 inline constexpr ErrorRule RunErrorRule{FileNotFound, FileAlreadyExists, PathFileAccessError};
 inline constexpr ErrorRule RestoreErrorRule{FileNotFound, FileAlreadyExists, PathFileAccessError, PathNotFound};
-inline constexpr ErrorRule StopErrorRule{{}, true};
+inline constexpr ErrorRule StopErrorRule = ErrorRule::passingEverything();
 
 } // namespace quorin

@@ -158,4 +158,106 @@ FileError LineReader::readLine(QString &line)
     return FileError::none();
 }
 
+
+FileError BackwardLineReader::open(const QString &path, qint64 begin, qint64 end)
+{
+    begin_ = begin;
+    end_ = end;
+    tail_.clear();
+    return openFile(path, O_RDONLY);
+}
+
+bool BackwardLineReader::prependBlock()
+{
+    const qint64 tailStart = end_ - tail_.size();
+    const qint64 size = qMin<qint64>(BlockSize, tailStart - begin_);
+    if (size <= 0)
+        return false;
+    QByteArray block(size, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < size) {
+        const ssize_t n = pread(fd_, block.data() + got, size_t(size - got), off_t(tailStart - size + got));
+        if (n <= 0 && !(n < 0 && errno == EINTR))
+            return false;
+        got += n > 0 ? n : 0;
+    }
+    tail_.prepend(block);
+    return true;
+}
+
+FileError BackwardLineReader::readPreviousLine(QString &line)
+{
+    if (!isOpen())
+        return FileError::withCode(BadFileNameOrNumber);
+    if (atBegin())
+        return FileError::withCode(InputPastEndOfFile);
+    if (tail_.isEmpty() && !prependBlock())
+        return FileError::withCode(InputPastEndOfFile);
+    const qsizetype terminator = tail_.endsWith(LineEnd) ? LineEnd.size() : 0;
+    const auto previousEnd = [&] {
+        const qsizetype from = tail_.size() - terminator - 1;
+        return from < 0 ? qsizetype(-1) : tail_.lastIndexOf(LineEnd, from);
+    };
+    qsizetype start;
+    while ((start = previousEnd()) < 0 && prependBlock()) {
+    }
+    start = start < 0 ? 0 : start + LineEnd.size();
+    line = codec_.decode(QByteArrayView(tail_).sliced(start, tail_.size() - terminator - start));
+    end_ -= tail_.size() - start;
+    tail_.truncate(start);
+    return FileError::none();
+}
+
+namespace {
+
+void scanOpenFile(int fd, qint64 maxLines, LineScan &scan)
+{
+    constexpr qsizetype FirstLineKept = 256;
+    QByteArray block(BlockSize, Qt::Uninitialized);
+    char previous = '\0';
+    bool inFirstLine = true;
+    for (;;) {
+        const ssize_t got = ::read(fd, block.data(), size_t(block.size()));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            scan.error = FileError::fromErrno(errno, FileTarget::File);
+        if (got <= 0)
+            break;
+        for (ssize_t i = 0; i < got; ++i) {
+            const char c = block.constData()[i];
+            ++scan.end;
+            if (c == '\n' && previous == '\r') {
+                inFirstLine = false;
+                if (++scan.lines == maxLines)
+                    return;
+            } else if (previous == '\r' || c == '\n') {
+                scan.crLfOnly = false;
+            }
+            if (inFirstLine && c != '\r' && scan.firstLine.size() < FirstLineKept)
+                scan.firstLine += c;
+            previous = c;
+        }
+    }
+    if (previous != '\n') {
+        scan.crLfOnly = scan.crLfOnly && scan.end == 0;
+        scan.lines += scan.end > 0 ? 1 : 0;
+    }
+}
+
+} // namespace
+
+LineScan scanLines(const QString &path, qint64 maxLines)
+{
+    LineScan scan;
+    const int fd = ::open(path.toUtf8().constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        scan.error = FileError::fromErrno(errno, FileTarget::File, !QFileInfo(QFileInfo(path).absolutePath()).isDir());
+        return scan;
+    }
+    scanOpenFile(fd, maxLines, scan);
+    ::close(fd);
+    return scan;
+}
+
 } // namespace quorin

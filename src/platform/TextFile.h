@@ -59,4 +59,35 @@ private:
     TextCodec codec_;
 };
 
+// Reads the lines of a stretch of a file from its last line to its first, one
+// block at a time, so memory does not grow with the file.
+class BackwardLineReader final : public OpenTextFile {
+public:
+    // Lines in [begin, end), each ending in CR LF.
+    FileError open(const QString &path, qint64 begin, qint64 end);
+    bool atBegin() const { return end_ <= begin_; }
+    FileError readPreviousLine(QString &line);
+    void close() { abandon(); }
+
+private:
+    bool prependBlock();
+    qint64 begin_ = 0;
+    qint64 end_ = 0;
+    QByteArray tail_;
+    TextCodec codec_;
+};
+
+// The shape of a file of CR LF lines, read in one pass without keeping its lines.
+struct LineScan final {
+    FileError error;
+    QByteArray firstLine;
+    qint64 lines = 0;
+    // Where the counted lines end: after the last line or after maxLines.
+    qint64 end = 0;
+    // Every line ends in CR LF, and no line holds a lone CR or LF.
+    bool crLfOnly = true;
+};
+
+LineScan scanLines(const QString &path, qint64 maxLines = -1);
+
 } // namespace quorin

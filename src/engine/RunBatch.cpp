@@ -1,0 +1,240 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "RunBatch.h"
+
+#include "GeneralError.h"
+#include "NewName.h"
+#include "ValidateJob.h"
+#include "log/RenameLog.h"
+#include "log/StopRun.h"
+#include "platform/FileOperations.h"
+#include "platform/FolderListing.h"
+
+#include <deque>
+
+namespace quorin {
+namespace {
+
+enum class Step { Next, Stop, End, LogFailed };
+
+class BatchRun final {
+public:
+    BatchRun(RunHost &host, const RenameJob &job) : host_(host), start_(job) {}
+    RunReport run();
+
+private:
+    Step plan();
+    Step planFolder(const QString &folder);
+    Step planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob);
+    Step execute();
+    Step carryOut(const PlannedRename &record);
+    void complete();
+    RenameJob fileJob(const RenameJob &folderJob);
+    void refuseLog(const FileError &error);
+    RunReport finish(RunReport::Ending ending);
+
+    RunHost &host_;
+    const RenameJob start_;
+    RenameLog log_;
+    NameCounters counters_;
+    std::deque<QString> folderQueue_;
+    RunReport report_;
+};
+
+RunReport BatchRun::run()
+{
+    if (FileError created = log_.CreateRenameLog(start_.DestinationFolder, start_.FileType, host_.now());
+        created.failed()) {
+        report_.logPath = RenameLog::pathFor(start_.DestinationFolder, start_.FileType);
+        refuseLog(created);
+        return finish(RunReport::Ending::LogRefused);
+    }
+    report_.logPath = log_.path();
+    host_.setStartEnabled(false);
+    host_.setRunInProgress(true);
+    Step step = plan();
+    if (step == Step::Next)
+        step = execute();
+    switch (step) {
+    case Step::Next: complete(); return finish(RunReport::Ending::Completed);
+    case Step::Stop: return finish(RunReport::Ending::Stopped);
+    case Step::End: return finish(RunReport::Ending::Ended);
+    case Step::LogFailed: break;
+    }
+    return finish(RunReport::Ending::LogRefused);
+}
+
+RunReport BatchRun::finish(RunReport::Ending ending)
+{
+    report_.ending = ending;
+    return report_;
+}
+
+// Breadth first: the source folder, its sub-folders in listing order, theirs,
+// and so on. No file is touched while any folder is being listed, so a listing
+// never meets a name the run has just given.
+Step BatchRun::plan()
+{
+    folderQueue_.push_back(start_.SourceFolder);
+    while (!folderQueue_.empty()) {
+        const QString folder = asFolderPath(folderQueue_.front());
+        folderQueue_.pop_front();
+        if (const Step step = planFolder(folder); step != Step::Next)
+            return step;
+        if (!host_.currentJob().IncludeSubfolders)
+            break;
+        host_.processEvents();
+    }
+    return Step::Next;
+}
+
+Step BatchRun::planFolder(const QString &folder)
+{
+    FolderListing listing(folder, start_.attributeMask());
+    const RenameJob folderJob = host_.currentJob();
+    if (!folderJob.AdvancedEdit)
+        counters_.SequenceNumber = folderJob.ContinuousNumbering ? counters_.PlannedCount : 0;
+    FolderEntry entry;
+    while (listing.next(entry)) {
+        if (const Step step = planFile(entry, folder, folderJob); step != Step::Next)
+            return step;
+        host_.processEvents();
+        if (host_.stopRequested()) {
+            closeAllFiles();
+            CancelRun(host_, log_.path());
+            return Step::Stop;
+        }
+    }
+    return Step::Next;
+}
+
+Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob)
+{
+    if (entry.name == u"." || entry.name == u"..")
+        return Step::Next;
+    if (entry.isFolder) {
+        // The log folder, and every folder of that name, is never entered.
+        if (entry.name != u"Restore" && entry.nameIsFaithful)
+            folderQueue_.push_back(folder + entry.name + u'/');
+        return Step::Next;
+    }
+    if (!hasFileType(entry.name, start_.FileType))
+        return Step::Next;
+    const Composition composed = entry.nameIsFaithful
+                                     ? ComposeNewName(fileJob(folderJob), folder, entry.name, counters_)
+                                     : Composition{NameOutcome::Unsafe, {}};
+    if (composed.outcome == NameOutcome::Unsafe)
+        ++report_.leftAlone;
+    if (composed.outcome == NameOutcome::Planned) {
+        if (FileError written = log_.AppendLogRecord(composed.rename); written.failed()) {
+            refuseLog(written);
+            return Step::LogFailed;
+        }
+    }
+    host_.setProgress(progress::Planning, counters_.PlannedCount);
+    return Step::Next;
+}
+
+// The edit's texts are taken when a folder starts; everything else when the file is met.
+RenameJob BatchRun::fileJob(const RenameJob &folderJob)
+{
+    RenameJob job = host_.currentJob();
+    job.FileType = start_.FileType;
+    job.Edit.FindText = folderJob.Edit.FindText;
+    job.Edit.ReplaceText = folderJob.Edit.ReplaceText;
+    job.Edit.DeleteText = folderJob.Edit.DeleteText;
+    job.Edit.InsertText = folderJob.Edit.InsertText;
+    job.Edit.DeleteCountText = folderJob.Edit.DeleteCountText;
+    return job;
+}
+
+Step BatchRun::execute()
+{
+    if (FileError closed = log_.closeWriting(); closed.failed()) {
+        refuseLog(closed);
+        return Step::LogFailed;
+    }
+    if (FileError opened = log_.openForReading(log_.path()); opened.failed()) {
+        endWithGeneralError(host_, opened);
+        return Step::End;
+    }
+    counters_.PlannedCount = 0;
+    while (!log_.atEnd()) {
+        PlannedRename record;
+        FileError read = log_.ReadLogRecord(record);
+        if (read.failed()) {
+            endWithGeneralError(host_, read);
+            return Step::End;
+        }
+        if (const Step step = carryOut(record); step != Step::Next)
+            return step;
+    }
+    log_.closeReading();
+    return Step::Next;
+}
+
+Step BatchRun::carryOut(const PlannedRename &record)
+{
+    const bool copy = host_.currentJob().CopyToDestination;
+    const FileError result = copy ? copyFile(record.OldPath, record.NewPath) : moveFile(record.OldPath, record.NewPath);
+    if (!RunErrorRule.passesOver(result)) {
+        endWithGeneralError(host_, result);
+        return Step::End;
+    }
+    ++(result.failed() ? report_.passedOver : report_.done);
+    host_.setProgress(progress::Renaming, ++counters_.PlannedCount);
+    host_.processEvents();
+    if (!host_.stopRequested())
+        return Step::Next;
+    closeAllFiles();
+    RollBackRun(host_, log_.path(), counters_.PlannedCount);
+    return Step::Stop;
+}
+
+void BatchRun::complete()
+{
+    host_.setRunInProgress(false);
+    host_.setStatus(QStringLiteral("操作完成！一共重命名了") + signSpaced(report_.done) + QStringLiteral(" 个文件"));
+    QString prompt = QStringLiteral("操作已经完成！总共重命名了") + signSpaced(report_.done)
+                     + QStringLiteral(" 个扩展名为 ") + start_.FileType + QStringLiteral(" 的文件！");
+    if (report_.passedOver > 0)
+        prompt += QStringLiteral("\n\n有") + signSpaced(report_.passedOver)
+                  + QStringLiteral(" 个文件未能重命名（新文件名已被占用、文件已不存在或无法访问），仍然保留原来的文件名。");
+    if (report_.leftAlone > 0)
+        prompt += QStringLiteral("\n\n有") + signSpaced(report_.leftAlone)
+                  + QStringLiteral(" 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。");
+    const bool clean = report_.passedOver == 0 && report_.leftAlone == 0;
+    host_.showMessage({prompt, QStringLiteral("操作完成"), clean ? MessageIcon::Information : MessageIcon::Exclamation,
+                       MessageButtons::Ok, MessageAnswer::Ok});
+    host_.setStartEnabled(true);
+}
+
+// No file has been touched yet, so an unfinished log of this run is of no use
+// and goes; an earlier run's log that could not be opened stays.
+void BatchRun::refuseLog(const FileError &error)
+{
+    closeAllFiles();
+    if (!log_.path().isEmpty())
+        DiscardRenameLog(log_.path());
+    host_.setRunInProgress(false);
+    host_.setStartEnabled(true);
+    const QString prompt = QStringLiteral("无法在目标文件夹中建立重命名日志，没有更改任何文件。\n\n") + report_.logPath
+                           + QStringLiteral("\n\n") + error.description;
+    host_.showMessage(refusal(prompt, QStringLiteral("目录")));
+}
+
+} // namespace
+
+RunReport StartRun(RunHost &host)
+{
+    const RenameJob job = host.currentJob();
+    if (ValidateJob(job, host) == Verdict::Stop)
+        return {};
+    return RunBatch(host, job);
+}
+
+RunReport RunBatch(RunHost &host, const RenameJob &job)
+{
+    return BatchRun(host, job).run();
+}
+
+} // namespace quorin

@@ -1,0 +1,84 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "Restore.h"
+
+#include "RenameLog.h"
+#include "UndoLog.h"
+#include "engine/GeneralError.h"
+#include "platform/TextFile.h"
+
+namespace quorin {
+namespace {
+
+const QString HeaderStart = QStringLiteral("###  文件重命名日志--由 Quorin v1.25 创建于 ");
+
+bool confirmed(MessagePrompter &prompter)
+{
+    const MessageBox question{QStringLiteral("你确定要恢复原来的的文件名吗？"), QStringLiteral("恢复确认"),
+                              MessageIcon::Question, MessageButtons::OkCancel, MessageAnswer::Ok};
+    return prompter.showMessage(question) == MessageAnswer::Ok;
+}
+
+void report(RunHost &host, const RestoreReport &result)
+{
+    if (result.everyFileRestored()) {
+        host.showMessage({QStringLiteral("文件名已经恢复！"), QStringLiteral("成功"), MessageIcon::Information,
+                          MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
+    QString prompt = QStringLiteral("已经恢复了") + signSpaced(result.restored) + QStringLiteral(" 个文件。")
+                     + QStringLiteral("\n\n有") + signSpaced(result.tried - result.restored)
+                     + QStringLiteral(" 个文件未能恢复（原文件名已被占用、文件已不存在或无法访问）。");
+    if (result.logKept)
+        prompt += QStringLiteral("\n\n重命名日志已保留，排除问题后可以再次恢复。");
+    host.showMessage(refusal(prompt, QStringLiteral("恢复")));
+}
+
+RestoreReport restoreFromLog(RunHost &host, const QString &path)
+{
+    host.setRestoreEnabled(false);
+    const UndoTally tally = undoLog(host, path, -1, RestoreErrorRule);
+    if (tally.ended)
+        return {RestoreReport::Ending::Ended, tally.tried, tally.undone, true};
+    host.setRestoreEnabled(true);
+    host.setStatus(QStringLiteral("已经恢复了") + signSpaced(tally.undone) + QStringLiteral(" 个文件！"));
+    RestoreReport result{RestoreReport::Ending::Completed, tally.tried, tally.undone, tally.keepLog};
+    if (!tally.keepLog) {
+        const FileError discarded = DiscardRenameLog(path);
+        if (!RestoreErrorRule.passesOver(discarded)) {
+            endWithGeneralError(host, discarded);
+            result.ending = RestoreReport::Ending::Ended;
+            return result;
+        }
+    }
+    report(host, result);
+    return result;
+}
+
+} // namespace
+
+bool isWholeRenameLog(const QString &path)
+{
+    const LineScan scan = scanLines(path);
+    return !scan.error.failed() && scan.crLfOnly && scan.lines >= 1 && (scan.lines - 1) % 2 == 0
+           && TextCodec().decode(scan.firstLine).startsWith(HeaderStart);
+}
+
+Verdict CheckRestoreLog(const QString &path, MessagePrompter &prompter)
+{
+    if (isWholeRenameLog(path))
+        return Verdict::Proceed;
+    prompter.showMessage(refusal(QStringLiteral("所选文件不是完整的重命名日志，没有恢复任何文件，该文件也没有被删除。"),
+                                 QStringLiteral("恢复确认")));
+    return Verdict::Stop;
+}
+
+RestoreReport RestoreChosenLog(RunHost &host, const QString &path)
+{
+    if (CheckRestoreLog(path, host) == Verdict::Stop)
+        return {RestoreReport::Ending::Refused};
+    if (!confirmed(host))
+        return {RestoreReport::Ending::Declined};
+    return restoreFromLog(host, path);
+}
+
+} // namespace quorin

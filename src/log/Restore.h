@@ -1,0 +1,30 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#pragma once
+
+#include "engine/RunHost.h"
+#include "engine/ValidateJob.h"
+
+namespace quorin {
+
+struct RestoreReport final {
+    enum class Ending { Refused, Declined, Completed, Ended };
+    Ending ending = Ending::Refused;
+    qint64 tried = 0;
+    qint64 restored = 0;
+    bool logKept = false;
+
+    bool everyFileRestored() const { return ending == Ending::Completed && restored == tried; }
+};
+
+// True for a whole rename log: the header first, then complete two-line
+// records, every line ending in CR LF.
+bool isWholeRenameLog(const QString &path);
+
+// Refuses, with a box, any chosen file that is not a whole rename log.
+Verdict CheckRestoreLog(const QString &path, MessagePrompter &prompter);
+
+// Restore for a file the user has chosen: the log check, the confirmation, then
+// every record undone and the outcome reported.
+RestoreReport RestoreChosenLog(RunHost &host, const QString &path);
+
+} // namespace quorin

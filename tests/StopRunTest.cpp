@@ -1,0 +1,112 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "RunFixture.h"
+
+#include "log/RenameLog.h"
+#include "log/StopRun.h"
+
+using namespace quorin;
+using namespace quorin::test;
+
+namespace {
+
+class StopRunTest : public RunFixture, public ::testing::WithParamInterface<int> {
+protected:
+    // Six files in the source folder: its listing has nine entries with ".",
+    // ".." and the log folder, so nine planning checkpoints, then six records.
+    void SetUp() override { makeFiles({"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"}); }
+
+    void stopAt(const ProgressText *pass, int checkpoint)
+    {
+        host.onYield = [pass, checkpoint, seen = 0](FakeHost &h) mutable {
+            const bool planning = !h.inPass(progress::Renaming) && !h.inPass(progress::Restoring);
+            if ((pass == &progress::Planning ? planning : h.inPass(*pass)) && ++seen == checkpoint)
+                h.stop = true;
+        };
+    }
+};
+
+} // namespace
+
+TEST_P(StopRunTest, stopWhilePlanning_touchesNoFile_andDiscardsTheLog)
+{
+    const auto before = snapshot(src());
+    stopAt(&progress::Planning, GetParam());
+    const RunReport report = run();
+    EXPECT_EQ(report.ending, RunReport::Ending::Stopped);
+    EXPECT_EQ(snapshot(src()), before);
+    EXPECT_FALSE(exists(dir.file("src/Restore")));
+    EXPECT_TRUE(host.statuses.contains(QString::fromUtf8("用户取消操作，正在结束...")));
+    EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！"));
+    EXPECT_TRUE(host.prompter.shown.isEmpty());
+    expectIdle();
+}
+
+TEST_P(StopRunTest, stopWhileRenaming_undoesExactlyTheRecordsTried)
+{
+    const int records = std::min(GetParam(), 6);
+    for (const bool move : {false, true}) {
+        SCOPED_TRACE(move ? "move" : "in place");
+        const auto before = snapshot(src());
+        host.job.MoveToDestination = move;
+        host.job.DestinationFolder = move ? dir.file("out") : src();
+        dir.makeFolder("out");
+        host.maxRestoringCount = 0;
+        stopAt(&progress::Renaming, records);
+        const RunReport report = run();
+        EXPECT_EQ(report.ending, RunReport::Ending::Stopped);
+        EXPECT_EQ(report.done, records);
+        EXPECT_EQ(host.maxRestoringCount, records);
+        EXPECT_EQ(snapshot(src()), before);
+        EXPECT_FALSE(exists(report.logPath));
+        EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
+        expectIdle();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstMiddleLast, StopRunTest, ::testing::Values(1, 4, 9));
+
+using StopCopyRun = RunFixture;
+
+TEST_F(StopCopyRun, stopDuringCopy_leavesCopiesAndSaysHowManyWereNotUndone)
+{
+    makeFiles({"1.jpg", "2.jpg", "3.jpg"});
+    dir.makeFolder("out");
+    host.job.CopyToDestination = true;
+    host.job.DestinationFolder = dir.file("out");
+    host.onYield = [](FakeHost &h) { h.stop = h.inPass(progress::Renaming) && h.progressCount == 2; };
+    run();
+    EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！有 2 个文件未能恢复。重命名日志已保留。"));
+    EXPECT_TRUE(exists(logPath()));
+    EXPECT_EQ(snapshot(dir.file("out")).size(), 2);
+    EXPECT_EQ(snapshot(src()).size(), 3);
+}
+
+using Chains = RunFixture;
+
+// The run renamed xa to xxa and then a to the freed name xa; only the reverse
+// order gives both files their names back.
+TEST_F(Chains, restoreAndRollBack_undoFromTheLastRecord)
+{
+    for (const bool rollBack : {false, true}) {
+        SCOPED_TRACE(rollBack ? "roll-back" : "restore");
+        dir.write("src/xxa.jpg", "was xa");
+        dir.write("src/xa.jpg", "was a");
+        RenameLog log;
+        ASSERT_FALSE(log.CreateRenameLog(src(), "JPG", host.now()).failed());
+        log.AppendLogRecord({dir.file("src/xa.jpg"), dir.file("src/xxa.jpg")});
+        log.AppendLogRecord({dir.file("src/a.jpg"), dir.file("src/xa.jpg")});
+        ASSERT_FALSE(log.closeWriting().failed());
+        if (rollBack) {
+            RollBackRun(host, log.path(), 2);
+            EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
+        } else {
+            EXPECT_TRUE(restore(log.path()).everyFileRestored());
+        }
+        EXPECT_EQ(readAll(dir.file("src/xa.jpg")), "was xa");
+        EXPECT_EQ(readAll(dir.file("src/a.jpg")), "was a");
+        EXPECT_FALSE(exists(dir.file("src/xxa.jpg")));
+        EXPECT_FALSE(exists(log.path()));
+        QFile::remove(dir.file("src/xa.jpg"));
+        QFile::remove(dir.file("src/a.jpg"));
+    }
+}
