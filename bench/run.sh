@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Times quorin-cli beside plain system-call loops on generated trees, in one run.
+# usage: bench/run.sh [FILES] [RUNS]    (defaults: 100000 files, 10 runs)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+files=${1:-100000}
+runs=${2:-10}
+build="$root/build-release"
+
+"$root/scripts/setup.sh"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target quorin-cli quorin-bench-baseline >/dev/null
+cli="$build/src/quorin-cli"
+base="$build/bench/quorin-bench-baseline"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quorin-bench-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME="$work/config"
+flat="$work/flat"
+nested="$work/nested"
+copysrc="$work/copysrc"
+out="$work/out"
+run_args=(--type TXT --add p --prefix --style 1 --yes)
+fresh="rm -rf '$flat' && '$base' make '$flat' 1 $files"
+
+# Prints: name, quorin median, baseline median, ratio (from hyperfine's CSV).
+compare() {
+  local name=$1 csv="$work/$1.csv"
+  shift
+  hyperfine --style none --runs "$runs" --export-csv "$csv" "$@" >/dev/null
+  awk -F, -v name="$name" 'NR==2{q=$4} NR==3{b=$4} END{printf "%-22s quorin %8.3f s   baseline %8.3f s   ratio %.2f\n", name, q, b, q/b}' "$csv"
+}
+
+peak() {
+  /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident/{print $2}'
+}
+
+echo "Quorin benchmark: $files files, $runs runs each, medians"
+"$base" make "$nested" 1000 100
+"$base" make "$copysrc" 1 "$files"
+eval "$fresh"
+
+if "$cli" survey "$flat" >/dev/null 2>&1; then
+  compare "survey (flat)" "$cli survey '$flat'" "$base survey '$flat'"
+  compare "survey (1000x100)" "$cli survey --subdirs '$nested'" "$base survey '$nested'"
+fi
+compare "run in place" \
+  --prepare "$fresh" "$cli run --source '$flat' ${run_args[*]}" \
+  --prepare "$fresh" "$base rename '$flat'"
+compare "restore" \
+  --prepare "$fresh && '$cli' run --source '$flat' ${run_args[*]} >/dev/null 2>&1" \
+  "$cli restore --yes '$flat/Restore/RestoreTXT.log'" \
+  --prepare "$fresh && '$base' rename '$flat'" "$base unrename '$flat'"
+compare "copy run" \
+  --prepare "rm -rf '$out' && mkdir '$out'" "$cli run --source '$copysrc' --copy --dest '$out' ${run_args[*]}" \
+  --prepare "rm -rf '$out' && mkdir '$out'" "$base copy '$copysrc' '$out'"
+
+echo "Peak memory (maximum resident set size, KiB):"
+for n in 10000 "$files"; do
+  rm -rf "$flat" && "$base" make "$flat" 1 "$n"
+  run_kib=$(peak "$cli" run --source "$flat" "${run_args[@]}")
+  restore_kib=$(peak "$cli" restore --yes "$flat/Restore/RestoreTXT.log")
+  echo "  $n files: run $run_kib, restore $restore_kib"
+done
