@@ -10,14 +10,21 @@ TextCodec::TextCodec()
     Q_ASSERT(encoder_.isValid() && decoder_.isValid());
 }
 
+// Plain ASCII is the same in GB18030, and most paths are plain ASCII.
 QByteArray TextCodec::encode(const QString &text)
 {
-    return encoder_.encode(text);
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return encoder_.encode(text);
+    return text.toLatin1();
 }
 
 QString TextCodec::decode(QByteArrayView bytes)
 {
-    return decoder_.decode(bytes);
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return decoder_.decode(bytes);
+    return QString::fromLatin1(bytes);
 }
 
 } // namespace quorin

@@ -94,6 +94,9 @@ FileError LineWriter::flushBuffer()
         }
     }
     buffer_.clear();
+    // Start writing the log out now, so that the flush on closing has little left to wait for.
+    if (!pendingErrno_)
+        sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
     return FileError::fromErrno(pendingErrno_, FileTarget::File);
 }
 
