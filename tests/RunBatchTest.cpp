@@ -135,7 +135,10 @@ TEST_F(RunBatchTest, copyRun_leavesOriginals_andItsRestoreKeepsTheLog)
 TEST_F(RunBatchTest, moveRun_intoAnotherFolderAndAnotherFileSystem_restoresBack)
 {
     QTemporaryDir shm(QStringLiteral("/dev/shm/quorin-test-XXXXXX"));
-    for (const QString &out : {dir.file("out"), shm.path()}) {
+    QStringList destinations{dir.file("out")};
+    if (shm.isValid())
+        destinations << shm.path();
+    for (const QString &out : destinations) {
         SCOPED_TRACE(out.toStdString());
         makeFiles({"a.jpg", "b.jpg", "c.txt"});
         const auto before = snapshot(src());
