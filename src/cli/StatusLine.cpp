@@ -53,10 +53,13 @@ void StatusLine::draw()
     drawnInPlace_ = true;
 }
 
+// The line left on screen shows the latest text, not the last one drawn in time.
 void StatusLine::breakLine()
 {
     if (!drawnInPlace_)
         return;
+    if (pending_)
+        draw();
     std::fputc('\n', stderr);
     drawnInPlace_ = false;
 }
