@@ -160,3 +160,12 @@ TEST_F(CliTest, interruptDuringRun_rollsBackWithStatusFour)
     EXPECT_EQ(snapshot(dir.file("big")), before);
     EXPECT_FALSE(exists(log));
 }
+
+TEST_F(CliTest, survey_printsSummaryAndSortedTypes_andRemembersTheFolder)
+{
+    dir.write("src/sub/d.Png");
+    const Outcome survey = cli({"survey", "--subdirs", src()});
+    EXPECT_EQ(survey.status, 0);
+    EXPECT_EQ(survey.out, QString::fromUtf8("共有 4 个文件和 1 个文件夹及 3 种文件类型\nJPG\nPNG\nTXT\n"));
+    EXPECT_TRUE(readAll(dir.file("config/Quorin.ini")).contains(src().toUtf8()));
+}

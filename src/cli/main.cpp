@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 
 #include "engine/RunBatch.h"
+#include "folders/Survey.h"
 #include "log/Restore.h"
 #include "options/NameEditRules.h"
 #include "platform/FileOperations.h"
@@ -21,6 +22,16 @@ enum ExitStatus {
     Refused = 3,
     Stopped = 4,
 };
+
+int survey(const Invocation &call)
+{
+    CliHost host(call.job, call.yes);
+    const SurveyResult result = SurveyFolder(host, call.path);
+    std::printf("%s\n", qUtf8Printable(result.summary));
+    for (const QString &type : result.sortedTypes)
+        std::printf("%s\n", qUtf8Printable(type));
+    return AllHandled;
+}
 
 int run(const Invocation &call)
 {
@@ -75,7 +86,7 @@ int main(int argc, char **argv)
     case Command::Version: std::puts("quorin-cli 1.25"); return AllHandled;
     case Command::Run: return run(call);
     case Command::Restore: return restore(call);
-    case Command::Survey: break;
+    case Command::Survey: return survey(call);
     }
     return UsageError;
 }
