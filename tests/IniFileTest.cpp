@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
 
-#include "folders/IniFile.h"
+#include "platform/IniFile.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RememberedFolder.h"
 
-#include "IniFile.h"
+#include "platform/IniFile.h"
 
 #include <QDir>
 #include <QStandardPaths>
