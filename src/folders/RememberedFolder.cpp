@@ -3,7 +3,6 @@
 
 #include "platform/IniFile.h"
 
-#include <QDir>
 #include <QStandardPaths>
 
 namespace quorin {
@@ -27,7 +26,6 @@ QString settingsFilePath()
 
 void rememberFolder(const QString &folder)
 {
-    QDir().mkpath(configFolder());
     WriteIniValue(settingsFilePath(), Section, Key, folder);
 }
 

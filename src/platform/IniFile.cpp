@@ -2,7 +2,9 @@
 #include "IniFile.h"
 
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
 #include <QSaveFile>
 
@@ -107,6 +109,7 @@ void WriteIniValue(const QString &file, const QString &section, const QString &k
     else
         lines << '[' + section.toUtf8() + ']' + cr << keyLine;
 
+    QDir().mkpath(QFileInfo(file).absolutePath());
     QSaveFile out(file);
     if (out.open(QIODevice::WriteOnly) && out.write(lines.join('\n') + '\n') >= 0)
         out.commit();

@@ -14,7 +14,7 @@ namespace quorin {
 // of the value. A missing file, section or key reads as an empty text.
 QString ReadIniValue(const QString &file, const QString &section, const QString &key);
 
-// Sets one value, adding the file, the section or the key where missing and
+// Sets one value, adding the file (and its folder), the section or the key where missing and
 // keeping every other line. The file is replaced whole, so a crash leaves the
 // old file or the new one, never half of one. A value that holds a line break
 // cannot be kept in a line-based file and is not written; a write that fails
