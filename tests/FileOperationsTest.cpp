@@ -166,10 +166,3 @@ TEST(Listing, hiddenEntriesOnlyWithTheirMask_andLinksAreFiles)
     EXPECT_TRUE(isFolder(dir.file("sub")));
     EXPECT_FALSE(isFolder(dir.file("loop")));
 }
-
-TEST(Listing, missingFolder_listsNothing)
-{
-    FolderListing listing("/no/such/folder/", HiddenIncluded);
-    FolderEntry entry;
-    EXPECT_FALSE(listing.next(entry));
-}

@@ -25,17 +25,3 @@ TEST(DeleteCount, readsTypedTextsAsTheDialogShowsThem)
         EXPECT_EQ(edit.CharsToDelete(), c.chars);
     }
 }
-
-TEST(NameEditRecord, defaultsAndCaptions)
-{
-    const NameEdit edit;
-    EXPECT_EQ(edit.Kind, NameEditKind::None);
-    EXPECT_TRUE(edit.InsertAtFront);
-    EXPECT_TRUE(edit.DeleteAtFront);
-    EXPECT_TRUE(edit.FindText.isEmpty() && edit.DeleteCountText.isEmpty());
-    EXPECT_EQ(nameEditCaption(NameEditKind::Replace), QString::fromUtf8("替换指定字符"));
-    EXPECT_EQ(nameEditCaption(NameEditKind::DeleteMatch), QString::fromUtf8("删除指定字符"));
-    EXPECT_EQ(nameEditCaption(NameEditKind::Add), QString::fromUtf8("添加指定字符"));
-    EXPECT_EQ(nameEditCaption(NameEditKind::DeleteCount), QString::fromUtf8("删除指定字符个数"));
-    EXPECT_TRUE(nameEditCaption(NameEditKind::None).isEmpty());
-}
