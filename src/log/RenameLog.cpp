@@ -3,6 +3,8 @@
 
 #include "platform/FileOperations.h"
 
+#include <QFileInfo>
+
 namespace quorin {
 
 QString RenameLog::folderFor(const QString &destinationFolder)
@@ -43,9 +45,13 @@ FileError RenameLog::AppendLogRecord(const PlannedRename &record)
     return writer_.writeLine(record.NewPath);
 }
 
+// The "Restore" folder may be new, so the destination's entry for it is made
+// durable too.
 FileError RenameLog::closeWriting()
 {
-    return writer_.close();
+    if (FileError closed = writer_.close(); closed.failed())
+        return closed;
+    return syncFolder(QFileInfo(QFileInfo(path_).absolutePath()).absolutePath());
 }
 
 FileError RenameLog::openForReading(const QString &logPath)

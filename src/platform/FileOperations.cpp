@@ -155,6 +155,16 @@ FileError createFolder(const QString &path)
     return FileError::fromErrno(errno, FileTarget::Folder, errno == ENOENT);
 }
 
+FileError syncFolder(const QString &path)
+{
+    const int folder = open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return FileError::fromErrno(errno, FileTarget::Folder);
+    const int err = fsync(folder) == 0 ? 0 : errno;
+    close(folder);
+    return FileError::fromErrno(err, FileTarget::Folder);
+}
+
 FileError removeFolder(const QString &path)
 {
     if (rmdir(native(path).constData()) == 0)

@@ -15,6 +15,8 @@ bool isFolder(const QString &path);
 bool pathExists(const QString &path);
 
 FileError createFolder(const QString &path);
+// Makes the folder's entries (a new file's name among them) durable.
+FileError syncFolder(const QString &path);
 FileError removeFolder(const QString &path);
 FileError deleteFile(const QString &path);
 

@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TextFile.h"
 
+#include "FileOperations.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -18,17 +20,6 @@ std::set<OpenTextFile *> &openFiles()
 {
     static std::set<OpenTextFile *> files;
     return files;
-}
-
-int syncFolderOf(const QString &path)
-{
-    const int folder = ::open(QFileInfo(path).absolutePath().toUtf8().constData(),
-                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0)
-        return errno;
-    const int err = fsync(folder) == 0 ? 0 : errno;
-    ::close(folder);
-    return err;
 }
 
 } // namespace
@@ -112,7 +103,7 @@ FileError LineWriter::close()
     fd_ = -1;
     openFiles().erase(this);
     if (!pendingErrno_)
-        pendingErrno_ = syncFolderOf(path_);
+        return syncFolder(QFileInfo(path_).absolutePath());
     return FileError::fromErrno(pendingErrno_, FileTarget::File);
 }
 
