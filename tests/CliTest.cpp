@@ -36,6 +36,7 @@ protected:
 
     void start(QProcess &process, const QStringList &args) const
     {
+        process.setWorkingDirectory(dir.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", dir.file("config"));
         process.setProcessEnvironment(env);
@@ -159,6 +160,14 @@ TEST_F(CliTest, interruptDuringRun_rollsBackWithStatusFour)
     EXPECT_TRUE(err.endsWith(QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！\n")));
     EXPECT_EQ(snapshot(dir.file("big")), before);
     EXPECT_FALSE(exists(log));
+}
+
+TEST_F(CliTest, relativeFolders_areLoggedAsFullPaths)
+{
+    const Outcome run = cli({"run", "--source", "src", "--type", "jpg", "--insert", "x"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, src() + "/Restore/RestoreJPG.log\n");
+    EXPECT_TRUE(readAll(dir.file("src/Restore/RestoreJPG.log")).contains(dir.file("src/xa.jpg").toUtf8()));
 }
 
 TEST_F(CliTest, survey_printsSummaryAndSortedTypes_andRemembersTheFolder)

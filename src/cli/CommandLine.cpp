@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "CommandLine.h"
 
+#include <QDir>
 #include <QSet>
 
 namespace quorin::cli {
@@ -123,11 +124,18 @@ NameEdit advancedEdit(const Options &o)
     return edit;
 }
 
+// The log records full paths: a relative one would name other files when the
+// log is restored from another working folder.
+QString absolute(const QString &path)
+{
+    return path.isEmpty() ? path : QDir::current().absoluteFilePath(path);
+}
+
 RenameJob runJob(const Options &o)
 {
     RenameJob job;
-    job.SourceFolder = o.value("--source");
-    job.DestinationFolder = o.has("--dest") ? o.value("--dest") : job.SourceFolder;
+    job.SourceFolder = absolute(o.value("--source"));
+    job.DestinationFolder = o.has("--dest") ? absolute(o.value("--dest")) : job.SourceFolder;
     job.IncludeSubfolders = o.has("--subdirs");
     job.ContinuousNumbering = o.has("--continuous");
     job.IncludeHidden = o.has("--hidden");
@@ -168,7 +176,7 @@ Invocation parseWithOneOperand(Command command, const QStringList &args, const Q
     call.usageError = options.parse(args, flags, {}, operands);
     if (call.usageError.isEmpty() && operands.size() != 1)
         call.usageError = QStringLiteral("expected exactly one path");
-    call.path = operands.value(0);
+    call.path = absolute(operands.value(0));
     call.yes = options.has("--yes");
     call.job.SourceFolder = call.job.DestinationFolder = call.path;
     call.job.IncludeSubfolders = options.has("--subdirs");
