@@ -29,6 +29,7 @@ TEST_F(RestoreTest, onlyAWholeRenameLogIsTaken)
         {"cut inside a record", whole.left(whole.lastIndexOf("\r\n", whole.size() - 3) + 2)},
         {"last line without CR LF", whole.chopped(2)},
         {"line feeds only", QByteArray(whole).replace("\r\n", "\n")},
+        {"a relative path", QByteArray(whole).replace(src().toUtf8() + "/", "src/")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

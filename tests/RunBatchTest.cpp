@@ -217,6 +217,47 @@ TEST_F(RunBatchTest, namesALogCannotHold_areLeftAloneAndCounted)
         QString::fromUtf8("\n\n有 2 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。")));
 }
 
+TEST_F(RunBatchTest, folderNamesWithSpaces_andTheLogFolderAsSource_renameOnlyWhatWasChosen)
+{
+    dir.write("photos /a.jpg");
+    dir.write("photos/b.jpg");
+    host.job.SourceFolder = host.job.DestinationFolder = dir.file("photos ");
+    EXPECT_EQ(run().done, 1);
+    EXPECT_TRUE(exists(dir.file("photos/b.jpg")));
+
+    dir.write("d/Restore/old.log");
+    host.job.SourceFolder = dir.file("d/Restore");
+    host.job.DestinationFolder = dir.file("d");
+    host.job.FileType = "LOG";
+    const RunReport report = run();
+    EXPECT_EQ(report.done, 1) << "the run's own log is never renamed";
+    EXPECT_TRUE(exists(report.logPath));
+}
+
+TEST_F(RunBatchTest, linkPlantedWhereTheLogGoes_refusesTheRunAndEmptiesNothing)
+{
+    makeFiles({"a.jpg"});
+    dir.write("precious.txt", "keep me");
+    dir.makeFolder("src/Restore");
+    QFile::link(dir.file("precious.txt"), dir.file("src/Restore/RestoreJPG.log"));
+    EXPECT_EQ(run().ending, RunReport::Ending::LogRefused);
+    EXPECT_EQ(readAll(dir.file("precious.txt")), "keep me");
+    EXPECT_TRUE(exists(dir.file("src/a.jpg")));
+}
+
+TEST_F(RunBatchTest, copyOfAPipe_isPassedOverInsteadOfWaitingForever)
+{
+    makeFiles({"a.jpg"});
+    ASSERT_EQ(mkfifo(dir.file("src/pipe.jpg").toUtf8().constData(), 0644), 0);
+    dir.makeFolder("out");
+    host.job.CopyToDestination = true;
+    host.job.DestinationFolder = dir.file("out");
+    const RunReport report = run();
+    EXPECT_EQ(report.done, 1);
+    EXPECT_EQ(report.passedOver, 1);
+    EXPECT_EQ(snapshot(dir.file("out")).size(), 1);
+}
+
 TEST_F(RunBatchTest, textChangedMidRunToHoldASlash_leavesLaterFilesAlone)
 {
     makeFiles({"a.jpg", "b.jpg", "c.jpg"});

@@ -75,7 +75,7 @@ TEST_F(Survey, showsTheRunningCountThenTheSummary_andRemembersEvenAFolderWithNot
     for (const char *name : {"a.txt", "b.txt", "c.txt"})
         tree.write(name);
     tree.makeFolder("sub");
-    const SurveyResult result = survey("  " + tree.path() + "  ");
+    const SurveyResult result = survey(tree.path());
     EXPECT_EQ(host.statuses, QStringList({QString::fromUtf8("正在统计第 1 个文件"), QString::fromUtf8("正在统计第 2 个文件"),
                                           QString::fromUtf8("正在统计第 3 个文件"), result.summary}));
     EXPECT_EQ(host.yields, 6) << "three files, one folder, \".\" and \"..\"";

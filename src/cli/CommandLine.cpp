@@ -92,6 +92,8 @@ QString conflict(const Options &o)
         return QStringLiteral("--at-end needs --insert or --delete-count");
     if (o.has("--style") && !QStringList({"001", "001_", "1", "1_"}).contains(o.value("--style")))
         return QStringLiteral("--style is one of 001, 001_, 1 and 1_");
+    if (o.value("--type").contains(u'/'))
+        return QStringLiteral("--type is a file type such as JPG, without \"/\"");
     if (o.value("--new-ext").size() > 3)
         return QStringLiteral("--new-ext takes at most 3 characters");
     if (o.value("--delete-count").size() > 2)

@@ -15,12 +15,7 @@ QString RenameJob::targetFolder(const QString &scannedFolder) const
 
 QString asFolderPath(const QString &text)
 {
-    QString path = text;
-    while (path.startsWith(u' '))
-        path.remove(0, 1);
-    while (path.endsWith(u' '))
-        path.chop(1);
-    return path.endsWith(u'/') ? path : path + u'/';
+    return text.endsWith(u'/') ? text : text + u'/';
 }
 
 } // namespace quorin

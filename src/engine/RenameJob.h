@@ -36,8 +36,9 @@ struct RenameJob final {
     QString targetFolder(const QString &scannedFolder) const;
 };
 
-// A folder path as the engine uses it: trimmed of spaces at both ends and
-// ending in the separator; the root "/" gets no second one.
+// A folder path as the engine uses it: ending in the separator; the root "/"
+// gets no second one. Spaces at either end are part of a folder's name here, so
+// they are kept: trimming them would walk another folder than the one chosen.
 QString asFolderPath(const QString &text);
 
 } // namespace quorin

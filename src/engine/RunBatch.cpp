@@ -117,7 +117,8 @@ Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const R
             folderQueue_.push_back(folder + entry.name + u'/');
         return Step::Next;
     }
-    if (!hasFileType(entry.name, start_.FileType))
+    // The run's own log is never planned, even when the source is the log folder.
+    if (!hasFileType(entry.name, start_.FileType) || folder + entry.name == log_.path())
         return Step::Next;
     const Composition composed = entry.nameIsFaithful
                                      ? ComposeNewName(fileJob(folderJob), folder, entry.name, counters_)

@@ -59,7 +59,7 @@ RestoreReport restoreFromLog(RunHost &host, const QString &path)
 bool isWholeRenameLog(const QString &path)
 {
     const LineScan scan = scanLines(path);
-    return !scan.error.failed() && scan.crLfOnly && scan.lines >= 1 && (scan.lines - 1) % 2 == 0
+    return !scan.error.failed() && scan.crLfOnly && scan.onlyFullPaths && scan.lines >= 1 && (scan.lines - 1) % 2 == 0
            && TextCodec().decode(scan.firstLine).startsWith(HeaderStart);
 }
 

@@ -17,7 +17,7 @@ struct RestoreReport final {
 };
 
 // True for a whole rename log: the header first, then complete two-line
-// records, every line ending in CR LF.
+// records of full paths, every line ending in CR LF.
 bool isWholeRenameLog(const QString &path);
 
 // Refuses, with a box, any chosen file that is not a whole rename log.

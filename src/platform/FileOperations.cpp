@@ -97,11 +97,18 @@ int copyLink(const char *from, const char *to, const struct stat &info)
     return 0;
 }
 
-int copyRegular(const char *from, const char *to, const struct stat &info, bool durable)
+// Only a regular file is copied: a pipe would block the copy for ever, and a
+// device would be read as if it were the file's content.
+int copyRegular(const char *from, const char *to, bool durable)
 {
-    const int in = open(from, O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int in = open(from, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (in < 0)
         return errno;
+    struct stat info;
+    if (fstat(in, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(in);
+        return EPERM;
+    }
     const int out = open(to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777);
     if (out < 0) {
         const int err = errno;
@@ -131,7 +138,32 @@ int copyWithoutReplacing(const char *from, const char *to, bool durable)
         return copyLink(from, to, info);
     if (S_ISDIR(info.st_mode))
         return EISDIR;
-    return copyRegular(from, to, info, durable);
+    return copyRegular(from, to, durable);
+}
+
+int syncParentOf(const QByteArray &path)
+{
+    const int folder = open(path.left(qMax(path.lastIndexOf('/'), qsizetype(1))).constData(),
+                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0)
+        return errno;
+    const int err = fsync(folder) == 0 ? 0 : errno;
+    close(folder);
+    return err;
+}
+
+// The copy, its data and its name are on the disk before the original goes.
+int moveAcross(const QByteArray &source, const QByteArray &target)
+{
+    // A copy that fails leaves no target of its own, and any other file there is not ours.
+    if (const int err = copyWithoutReplacing(source.constData(), target.constData(), true))
+        return err;
+    int err = syncParentOf(target);
+    if (!err && unlink(source.constData()) != 0)
+        err = errno;
+    if (err)
+        unlink(target.constData());
+    return err;
 }
 
 } // namespace
@@ -184,13 +216,8 @@ FileError moveFile(const QString &from, const QString &to)
 {
     const QByteArray source = native(from), target = native(to);
     int err = renameWithoutReplacing(source.constData(), target.constData());
-    if (err == EXDEV) {
-        err = copyWithoutReplacing(source.constData(), target.constData(), true);
-        if (!err && unlink(source.constData()) != 0) {
-            err = errno;
-            unlink(target.constData());
-        }
-    }
+    if (err == EXDEV)
+        err = moveAcross(source, target);
     return err ? fileFailure(err, {&source, &target}) : FileError::none();
 }
 

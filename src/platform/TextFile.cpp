@@ -22,6 +22,12 @@ std::set<OpenTextFile *> &openFiles()
     return files;
 }
 
+// errno is taken before anything else can change it.
+FileError openFailure(int err, const QString &path)
+{
+    return FileError::fromErrno(err, FileTarget::File, !QFileInfo(QFileInfo(path).absolutePath()).isDir());
+}
+
 } // namespace
 
 OpenTextFile::~OpenTextFile()
@@ -34,7 +40,7 @@ FileError OpenTextFile::openFile(const QString &path, int flags)
     abandon();
     fd_ = ::open(path.toUtf8().constData(), flags | O_CLOEXEC, 0666);
     if (fd_ < 0)
-        return FileError::fromErrno(errno, FileTarget::File, !QFileInfo(QFileInfo(path).absolutePath()).isDir());
+        return openFailure(errno, path);
     path_ = path;
     openFiles().insert(this);
     return FileError::none();
@@ -59,7 +65,8 @@ FileError LineWriter::open(const QString &path)
 {
     buffer_.clear();
     pendingErrno_ = 0;
-    return openFile(path, O_WRONLY | O_CREAT | O_TRUNC);
+    // A link planted where the log goes must not make the log empty another file.
+    return openFile(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
 }
 
 FileError LineWriter::writeLine(const QString &line)
@@ -112,6 +119,7 @@ FileError LineReader::open(const QString &path)
     buffer_.clear();
     position_ = 0;
     exhausted_ = false;
+    readErrno_ = 0;
     return openFile(path, O_RDONLY);
 }
 
@@ -127,14 +135,17 @@ bool LineReader::fill()
     do
         got = ::read(fd_, buffer_.data() + kept, size_t(BlockSize));
     while (got < 0 && errno == EINTR);
+    if (got < 0)
+        readErrno_ = errno;
     buffer_.resize(kept + (got > 0 ? got : 0));
     exhausted_ = got <= 0;
     return got > 0;
 }
 
+// A read that failed is not the end of the file: the next line reports it.
 bool LineReader::atEnd()
 {
-    return position_ >= buffer_.size() && !fill();
+    return position_ >= buffer_.size() && !fill() && !readErrno_;
 }
 
 FileError LineReader::readLine(QString &line)
@@ -146,6 +157,8 @@ FileError LineReader::readLine(QString &line)
     qsizetype end;
     while ((end = buffer_.indexOf(LineEnd, position_)) < 0 && fill()) {
     }
+    if (readErrno_)
+        return FileError::fromErrno(readErrno_, FileTarget::File);
     const qsizetype stop = end < 0 ? buffer_.size() : end;
     line = codec_.decode(QByteArrayView(buffer_).sliced(position_, stop - position_));
     position_ = end < 0 ? buffer_.size() : end + LineEnd.size();
@@ -158,6 +171,7 @@ FileError BackwardLineReader::open(const QString &path, qint64 begin, qint64 end
     begin_ = begin;
     end_ = end;
     tail_.clear();
+    failure_ = FileError::none();
     return openFile(path, O_RDONLY);
 }
 
@@ -171,9 +185,14 @@ bool BackwardLineReader::prependBlock()
     qint64 got = 0;
     while (got < size) {
         const ssize_t n = pread(fd_, block.data() + got, size_t(size - got), off_t(tailStart - size + got));
-        if (n <= 0 && !(n < 0 && errno == EINTR))
+        if (n < 0 && errno == EINTR)
+            continue;
+        // The file changed under the reader or could not be read: never hand out part of a line.
+        if (n <= 0) {
+            failure_ = n < 0 ? FileError::fromErrno(errno, FileTarget::File) : FileError::withCode(InputPastEndOfFile);
             return false;
-        got += n > 0 ? n : 0;
+        }
+        got += n;
     }
     tail_.prepend(block);
     return true;
@@ -186,7 +205,7 @@ FileError BackwardLineReader::readPreviousLine(QString &line)
     if (atBegin())
         return FileError::withCode(InputPastEndOfFile);
     if (tail_.isEmpty() && !prependBlock())
-        return FileError::withCode(InputPastEndOfFile);
+        return failure_.failed() ? failure_ : FileError::withCode(InputPastEndOfFile);
     const qsizetype terminator = tail_.endsWith(LineEnd) ? LineEnd.size() : 0;
     const auto previousEnd = [&] {
         const qsizetype from = tail_.size() - terminator - 1;
@@ -195,6 +214,8 @@ FileError BackwardLineReader::readPreviousLine(QString &line)
     qsizetype start;
     while ((start = previousEnd()) < 0 && prependBlock()) {
     }
+    if (failure_.failed())
+        return failure_;
     start = start < 0 ? 0 : start + LineEnd.size();
     line = codec_.decode(QByteArrayView(tail_).sliced(start, tail_.size() - terminator - start));
     end_ -= tail_.size() - start;
@@ -210,6 +231,7 @@ void scanOpenFile(int fd, qint64 maxLines, LineScan &scan)
     QByteArray block(BlockSize, Qt::Uninitialized);
     char previous = '\0';
     bool inFirstLine = true;
+    bool lineStart = false;
     for (;;) {
         const ssize_t got = ::read(fd, block.data(), size_t(block.size()));
         if (got < 0 && errno == EINTR)
@@ -221,8 +243,12 @@ void scanOpenFile(int fd, qint64 maxLines, LineScan &scan)
         for (ssize_t i = 0; i < got; ++i) {
             const char c = block.constData()[i];
             ++scan.end;
+            if (lineStart && c != '/')
+                scan.onlyFullPaths = false;
+            lineStart = false;
             if (c == '\n' && previous == '\r') {
                 inFirstLine = false;
+                lineStart = true;
                 if (++scan.lines == maxLines)
                     return;
             } else if (previous == '\r' || c == '\n') {
@@ -246,7 +272,7 @@ LineScan scanLines(const QString &path, qint64 maxLines)
     LineScan scan;
     const int fd = ::open(path.toUtf8().constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        scan.error = FileError::fromErrno(errno, FileTarget::File, !QFileInfo(QFileInfo(path).absolutePath()).isDir());
+        scan.error = openFailure(errno, path);
         return scan;
     }
     scanOpenFile(fd, maxLines, scan);

@@ -56,6 +56,7 @@ private:
     QByteArray buffer_;
     qsizetype position_ = 0;
     bool exhausted_ = false;
+    int readErrno_ = 0;
     TextCodec codec_;
 };
 
@@ -74,6 +75,7 @@ private:
     qint64 begin_ = 0;
     qint64 end_ = 0;
     QByteArray tail_;
+    FileError failure_;
     TextCodec codec_;
 };
 
@@ -86,6 +88,8 @@ struct LineScan final {
     qint64 end = 0;
     // Every line ends in CR LF, and no line holds a lone CR or LF.
     bool crLfOnly = true;
+    // Every line after the first starts with "/".
+    bool onlyFullPaths = true;
 };
 
 LineScan scanLines(const QString &path, qint64 maxLines = -1);
