@@ -29,6 +29,7 @@ private:
     Step carryOut(const PlannedRename &record);
     void complete();
     RenameJob fileJob(const RenameJob &folderJob);
+    bool isOwnLog(const QString &folder, const QString &name) const;
     void refuseLog(const FileError &error);
     RunReport finish(RunReport::Ending ending);
 
@@ -117,8 +118,7 @@ Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const R
             folderQueue_.push_back(folder + entry.name + u'/');
         return Step::Next;
     }
-    // The run's own log is never planned, even when the source is the log folder.
-    if (!hasFileType(entry.name, start_.FileType) || folder + entry.name == log_.path())
+    if (!hasFileType(entry.name, start_.FileType) || isOwnLog(folder, entry.name))
         return Step::Next;
     const Composition composed = entry.nameIsFaithful
                                      ? ComposeNewName(fileJob(folderJob), folder, entry.name, counters_)
@@ -133,6 +133,13 @@ Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const R
     }
     host_.setProgress(progress::Planning, counters_.PlannedCount);
     return Step::Next;
+}
+
+// The run's own log is never planned, even when the source is the log folder.
+bool BatchRun::isOwnLog(const QString &folder, const QString &name) const
+{
+    const QString &log = log_.path();
+    return log.size() == folder.size() + name.size() && log.endsWith(name) && log.startsWith(folder);
 }
 
 // The edit's texts are taken when a folder starts; everything else when the file is met.
