@@ -104,18 +104,6 @@ TEST(FileFailures, otherErrors_neverTakeOneOfTheProgramsCodes)
     }
 }
 
-TEST(FileFailures, eachOperationPassesOverItsOwnCodes)
-{
-    const FileError taken = FileError::withCode(FileAlreadyExists), missingFolder = FileError::withCode(PathNotFound),
-                    other = FileError::fromErrno(ENOSPC, FileTarget::File);
-    EXPECT_TRUE(RunErrorRule.passesOver(taken));
-    EXPECT_FALSE(RunErrorRule.passesOver(missingFolder));
-    EXPECT_TRUE(RestoreErrorRule.passesOver(missingFolder));
-    EXPECT_FALSE(RestoreErrorRule.passesOver(other));
-    EXPECT_TRUE(StopErrorRule.passesOver(other) && StopErrorRule.passesOver(taken));
-    EXPECT_FALSE(RunErrorRule.passesOver(FileError::withCode(InputPastEndOfFile)));
-}
-
 TEST(Copy, keepsModeTimeAndLinks)
 {
     TempFolder dir;

@@ -91,36 +91,3 @@ TEST(NewNames, workedExamples)
         EXPECT_EQ(counters.PlannedCount, 5);
     }
 }
-
-TEST(NewNames, leftAloneKinds_tellUnfitFromUnsafe)
-{
-    NameCounters counters;
-    RenameJob job = photos();
-    EXPECT_EQ(ComposeNewName(job, "/p/", "JPG", counters).outcome, NameOutcome::DoesNotFit);
-    EXPECT_EQ(ComposeNewName(job, "/p/line\nbreak/", "a.jpg", counters).outcome, NameOutcome::Unsafe);
-    job.AddText = "\t";
-    EXPECT_EQ(ComposeNewName(job, "/p/", "a.jpg", counters).outcome, NameOutcome::Unsafe);
-    EXPECT_EQ(counters.PlannedCount, 0);
-    EXPECT_EQ(counters.SequenceNumber, 0);
-}
-
-TEST(NewNames, copyAndMove_goToTheDestination)
-{
-    RenameJob job = photos();
-    job.DestinationFolder = "/out";
-    job.MoveToDestination = true;
-    NameCounters counters;
-    EXPECT_EQ(ComposeNewName(job, "/p/", "a.jpg", counters).rename.NewPath, QStringLiteral("/out/trip001_a.jpg"));
-    job.MoveToDestination = false;
-    job.CopyToDestination = true;
-    EXPECT_EQ(ComposeNewName(job, "/p/", "b.jpg", counters).rename.NewPath, QStringLiteral("/out/trip002_b.jpg"));
-}
-
-TEST(TextEdits, replaceAndDeleteCountCodePoints)
-{
-    EXPECT_EQ(ReplaceAt("abcdef", "XY", 2, 3), QStringLiteral("aXYef"));
-    EXPECT_EQ(ReplaceAt(QString::fromUtf8("😀ab"), "c", 2, 1), QString::fromUtf8("😀cb"));
-    EXPECT_EQ(DeleteAt(QString::fromUtf8("写真🎉x"), QString::fromUtf8("🎉"), 3), QString::fromUtf8("写真x"));
-    EXPECT_TRUE(hasFileType("a.JpG", "JPG"));
-    EXPECT_FALSE(hasFileType("PG", "JPG"));
-}
