@@ -36,7 +36,7 @@ SplitName split(const RenameJob &job, const QString &oldName)
     SplitName name{codePoints(oldName), {}, {}};
     const auto typeLength = Text::size_type(codePoints(job.FileType).size());
     name.base = name.whole.substr(0, name.whole.size() - typeLength - 1);
-    name.extensionPart = job.ChangeExtension ? U"." + codePoints(job.NewExtension)
+    name.extensionPart = job.ChangeExtension ? codePoints(QLatin1Char('.') + job.NewExtension)
                                              : name.whole.substr(name.whole.size() - typeLength - 1);
     return name;
 }
