@@ -141,15 +141,19 @@ int copyWithoutReplacing(const char *from, const char *to, bool durable)
     return copyRegular(from, to, durable);
 }
 
-int syncParentOf(const QByteArray &path)
+int syncFolderEntries(const char *folderPath)
 {
-    const int folder = open(path.left(qMax(path.lastIndexOf('/'), qsizetype(1))).constData(),
-                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int folder = open(folderPath, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder < 0)
         return errno;
     const int err = fsync(folder) == 0 ? 0 : errno;
     close(folder);
     return err;
+}
+
+int syncParentOf(const QByteArray &path)
+{
+    return syncFolderEntries(path.left(qMax(path.lastIndexOf('/'), qsizetype(1))).constData());
 }
 
 // The copy, its data and its name are on the disk before the original goes.
@@ -189,12 +193,7 @@ FileError createFolder(const QString &path)
 
 FileError syncFolder(const QString &path)
 {
-    const int folder = open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0)
-        return FileError::fromErrno(errno, FileTarget::Folder);
-    const int err = fsync(folder) == 0 ? 0 : errno;
-    close(folder);
-    return FileError::fromErrno(err, FileTarget::Folder);
+    return FileError::fromErrno(syncFolderEntries(native(path).constData()), FileTarget::Folder);
 }
 
 FileError removeFolder(const QString &path)
