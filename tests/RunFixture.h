@@ -6,7 +6,7 @@
 #include "TreeSnapshot.h"
 
 #include "engine/PlannedRename.h"
-#include "engine/RunBatch.h"
+#include "run/RunBatch.h"
 #include "log/Restore.h"
 
 #include <gtest/gtest.h>

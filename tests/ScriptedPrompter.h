@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
-#include "engine/MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <QList>
 

@@ -2,7 +2,7 @@
 #include "CliHost.h"
 #include "CommandLine.h"
 
-#include "engine/RunBatch.h"
+#include "run/RunBatch.h"
 #include "folders/Survey.h"
 #include "log/Restore.h"
 #include "options/NameEditRules.h"

@@ -1,8 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
-#include "MessageBox.h"
 #include "RenameJob.h"
+#include "platform/MessageBox.h"
 
 #include <QDateTime>
 #include <QString>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "NameEdit.h"
-#include "engine/MessageBox.h"
+#include "platform/MessageBox.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RunBatch.h"
 
-#include "GeneralError.h"
-#include "NewName.h"
-#include "ValidateJob.h"
+#include "engine/GeneralError.h"
+#include "engine/NewName.h"
+#include "engine/ValidateJob.h"
 #include "log/RenameLog.h"
 #include "log/StopRun.h"
 #include "platform/FileOperations.h"

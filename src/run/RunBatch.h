@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
-#include "RunHost.h"
+#include "engine/RunHost.h"
 
 namespace quorin {
 
