@@ -1,10 +1,12 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
 
+#include "log/LogNames.h"
 #include "log/RenameLog.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +23,7 @@ QString writeLog(const TempFolder &dir, const QList<PlannedRename> &records, con
     EXPECT_FALSE(log.CreateRenameLog(dir.path(), type, When).failed());
     for (const PlannedRename &r : records)
         EXPECT_FALSE(log.AppendLogRecord(r).failed());
-    EXPECT_FALSE(log.closeWriting().failed());
+    EXPECT_FALSE(log.commit().failed());
     return log.path();
 }
 
@@ -92,17 +94,35 @@ TEST(RenameLogFile, cutInsideRecord_readsPastEndWith62)
     EXPECT_EQ(last.code, InputPastEndOfFile);
 }
 
-TEST(RenameLogFile, secondRunReplacesLog_andOtherTypesStandBeside)
+void setModified(const QString &path, const QDateTime &when)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
+}
+
+TEST(RenameLogFile, laterLogsMoveEarlierOnesAsideUnderTheirDate_andOtherTypesStandBeside)
 {
     TempFolder dir;
-    writeLog(dir, {{"/a/1.jpg", "/a/2.jpg"}});
+    const QString first = writeLog(dir, {{"/a/1.jpg", "/a/2.jpg"}});
+    setModified(first, When);
+    const QString second = writeLog(dir, {{"/a/3.jpg", "/a/4.jpg"}});
+    setModified(second, When);
     const QString jpg = writeLog(dir, {});
     const QString txt = writeLog(dir, {{"/a/1.txt", "/a/2.txt"}}, "TXT");
     EXPECT_TRUE(readLog(jpg).isEmpty());
+    const QString dated = dir.file("Restore/RestoreJPG-20260307-090504.log");
+    ASSERT_EQ(readLog(dated).size(), 1);
+    EXPECT_EQ(readLog(dated).first().OldPath, "/a/1.jpg");
+    EXPECT_EQ(readLog(dated.chopped(4) + "-2.log").first().OldPath, "/a/3.jpg");
+    for (const QString &log : {jpg, dated, txt})
+        EXPECT_TRUE(exists(statesPathFor(log))) << log.toStdString();
+
     EXPECT_FALSE(DiscardRenameLog(jpg).failed() && exists(jpg));
-    EXPECT_FALSE(exists(jpg));
-    EXPECT_TRUE(exists(dir.file("Restore")));
-    EXPECT_FALSE(DiscardRenameLog(txt).failed());
+    EXPECT_FALSE(exists(jpg) || exists(statesPathFor(jpg)));
+    EXPECT_TRUE(exists(txt) && exists(dated));
+    for (const QString &log : {txt, dated, dated.chopped(4) + "-2.log"})
+        DiscardRenameLog(log);
     EXPECT_FALSE(exists(dir.file("Restore")));
     EXPECT_TRUE(RestoreErrorRule.passesOver(DiscardRenameLog(txt))) << "a log already gone is passed over";
 }
@@ -121,7 +141,7 @@ TEST(RenameLogFile, logThatCannotReachTheDisk_isReported)
     for (int i = 0; i < 100 && !e.failed(); ++i)
         e = log.AppendLogRecord({longPath, longPath});
     if (!e.failed())
-        e = log.closeWriting();
+        e = log.commit();
     EXPECT_GE(e.code, int(OtherErrorBase));
     shell(QStringLiteral("umount '%1'").arg(dir.file("small")));
 }

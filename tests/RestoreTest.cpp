@@ -64,7 +64,7 @@ TEST_F(RestoreTest, declinedConfirmation_changesNothing)
     EXPECT_TRUE(exists(log));
 }
 
-TEST_F(RestoreTest, fileDeletedSinceTheRun_isReported_andTheLogGoes)
+TEST_F(RestoreTest, fileDeletedSinceTheRun_isReported_andTheLogKept)
 {
     makeFiles({"a.jpg", "b.jpg"});
     const QString log = run().logPath;
@@ -73,10 +73,11 @@ TEST_F(RestoreTest, fileDeletedSinceTheRun_isReported_andTheLogGoes)
                       : dir.file("src/p002a.jpg"));
     const RestoreReport report = restore(log);
     EXPECT_EQ(report.restored, 1);
-    EXPECT_FALSE(report.logKept);
-    EXPECT_FALSE(exists(log));
+    EXPECT_TRUE(report.logKept);
+    EXPECT_TRUE(exists(log));
     EXPECT_EQ(readAll(dir.file("src/b.jpg")), "b.jpg");
-    EXPECT_EQ(host.lastBox()->prompt, QString::fromUtf8("已经恢复了 1 个文件。\n\n有 1 个文件未能恢复（原文件名已被占用、文件已不存在或无法访问）。"));
+    EXPECT_EQ(host.lastBox()->prompt, QString::fromUtf8("已经恢复了 1 个文件。\n\n有 1 个文件未能恢复（原文件名已被占用、文件已不存在或无法访问）。"
+                                                       "\n\n重命名日志已保留，排除问题后可以再次恢复。"));
     EXPECT_EQ(host.lastBox()->icon, MessageIcon::Exclamation);
 }
 

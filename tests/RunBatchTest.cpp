@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RunFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -104,7 +105,7 @@ TEST_F(RunBatchTest, advancedEditInPlace_renamesFittingNamesOnly_andRestores)
     EXPECT_EQ(snapshot(src()), before);
 }
 
-TEST_F(RunBatchTest, copyRun_leavesOriginals_andItsRestoreKeepsTheLog)
+TEST_F(RunBatchTest, copyRun_leavesOriginals_andItsRestoreSaysThereIsNothingToUndo)
 {
     makeFiles({"a.jpg", "b.jpg"});
     const auto before = snapshot(src());
@@ -117,19 +118,17 @@ TEST_F(RunBatchTest, copyRun_leavesOriginals_andItsRestoreKeepsTheLog)
     EXPECT_TRUE(exists(dir.file("out/Restore/RestoreJPG.log")));
     for (const PlannedRename &r : logRecords(report.logPath))
         EXPECT_EQ(readAll(r.NewPath), readAll(r.OldPath));
+    const auto copies = snapshot(dir.file("out"));
 
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE(round);
-        const RestoreReport restored = restore(report.logPath);
-        EXPECT_EQ(restored.restored, 0);
-        EXPECT_TRUE(restored.logKept);
-        EXPECT_TRUE(exists(report.logPath));
-        EXPECT_EQ(host.lastBox()->title, QString::fromUtf8("恢复"));
-        EXPECT_EQ(host.lastBox()->prompt,
-                  QString::fromUtf8("已经恢复了 0 个文件。\n\n有 2 个文件未能恢复（原文件名已被占用、文件已不存在或无法访问）。"
-                                    "\n\n重命名日志已保留，排除问题后可以再次恢复。"));
-    }
+    const RestoreReport restored = restore(report.logPath);
+    EXPECT_TRUE(restored.everyFileRestored());
+    EXPECT_EQ(host.lastBox()->title, QString::fromUtf8("恢复"));
+    EXPECT_EQ(host.lastBox()->icon, MessageIcon::Information);
+    EXPECT_EQ(host.lastBox()->prompt,
+              QString::fromUtf8("这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"));
+    EXPECT_FALSE(exists(report.logPath));
     EXPECT_EQ(snapshot(src()), before);
+    EXPECT_EQ(snapshot(dir.file("out")), copies);
 }
 
 TEST_F(RunBatchTest, moveRun_intoAnotherFolderAndAnotherFileSystem_restoresBack)
@@ -234,15 +233,23 @@ TEST_F(RunBatchTest, folderNamesWithSpaces_andTheLogFolderAsSource_renameOnlyWha
     EXPECT_TRUE(exists(report.logPath));
 }
 
-TEST_F(RunBatchTest, linkPlantedWhereTheLogGoes_refusesTheRunAndEmptiesNothing)
+TEST_F(RunBatchTest, linkPlantedWhereTheLogGoes_isMovedAsideAndNothingIsWrittenThroughIt)
 {
-    makeFiles({"a.jpg"});
-    dir.write("precious.txt", "keep me");
-    dir.makeFolder("src/Restore");
-    QFile::link(dir.file("precious.txt"), dir.file("src/Restore/RestoreJPG.log"));
-    EXPECT_EQ(run().ending, RunReport::Ending::LogRefused);
-    EXPECT_EQ(readAll(dir.file("precious.txt")), "keep me");
-    EXPECT_TRUE(exists(dir.file("src/a.jpg")));
+    for (const bool hard : {false, true}) {
+        SCOPED_TRACE(hard ? "hard link" : "symbolic link");
+        makeFiles({"a.jpg"});
+        dir.write("precious.txt", "keep me");
+        dir.makeFolder("src/Restore");
+        const QByteArray from = dir.file("precious.txt").toUtf8(), to = logPath().toUtf8();
+        ASSERT_EQ(hard ? ::link(from, to) : ::symlink(from, to), 0);
+        const RunReport report = run();
+        EXPECT_EQ(report.ending, RunReport::Ending::Completed);
+        EXPECT_EQ(readAll(dir.file("precious.txt")), "keep me");
+        EXPECT_EQ(QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"}, QDir::Files | QDir::System).size(), 1);
+        EXPECT_TRUE(restore(report.logPath).everyFileRestored());
+        EXPECT_EQ(readAll(dir.file("precious.txt")), "keep me");
+        QDir(dir.file("src/Restore")).removeRecursively();
+    }
 }
 
 TEST_F(RunBatchTest, copyOfAPipe_isPassedOverInsteadOfWaitingForever)

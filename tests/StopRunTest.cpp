@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(FirstMiddleLast, StopRunTest, ::testing::Values(1, 4, 9
 
 using StopCopyRun = RunFixture;
 
-TEST_F(StopCopyRun, stopDuringCopy_leavesCopiesAndSaysHowManyWereNotUndone)
+TEST_F(StopCopyRun, stopDuringCopy_leavesCopiesAndOriginalsAsTheyAre)
 {
     makeFiles({"1.jpg", "2.jpg", "3.jpg"});
     dir.makeFolder("out");
@@ -75,8 +75,8 @@ TEST_F(StopCopyRun, stopDuringCopy_leavesCopiesAndSaysHowManyWereNotUndone)
     host.job.DestinationFolder = dir.file("out");
     host.onYield = [](FakeHost &h) { h.stop = h.inPass(progress::Renaming) && h.progressCount == 2; };
     run();
-    EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！有 2 个文件未能恢复。重命名日志已保留。"));
-    EXPECT_TRUE(exists(logPath()));
+    EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
+    EXPECT_FALSE(exists(logPath()));
     EXPECT_EQ(snapshot(dir.file("out")).size(), 2);
     EXPECT_EQ(snapshot(src()).size(), 3);
 }
@@ -95,7 +95,7 @@ TEST_F(Chains, restoreAndRollBack_undoFromTheLastRecord)
         ASSERT_FALSE(log.CreateRenameLog(src(), "JPG", host.now()).failed());
         log.AppendLogRecord({dir.file("src/xa.jpg"), dir.file("src/xxa.jpg")});
         log.AppendLogRecord({dir.file("src/a.jpg"), dir.file("src/xa.jpg")});
-        ASSERT_FALSE(log.closeWriting().failed());
+        ASSERT_FALSE(log.commit().failed());
         if (rollBack) {
             RollBackRun(host, log.path(), 2);
             EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));

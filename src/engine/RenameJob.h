@@ -36,9 +36,11 @@ struct RenameJob final {
     QString targetFolder(const QString &scannedFolder) const;
 };
 
-// A folder path as the engine uses it: ending in the separator; the root "/"
-// gets no second one. Spaces at either end are part of a folder's name here, so
-// they are kept: trimming them would walk another folder than the one chosen.
+// A folder path as the engine uses it: clean (no doubled separator, no "." or
+// ".." part), so that every path in a log has one spelling, and ending in the
+// separator; the root "/" gets no second one. Spaces at either end are part of
+// a folder's name here, so they are kept: trimming them would walk another
+// folder than the one chosen.
 QString asFolderPath(const QString &text);
 
 } // namespace quorin

@@ -1,16 +1,44 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RenameLog.h"
 
+#include "LogNames.h"
+#include "RecordStates.h"
+#include "engine/RenameJob.h"
 #include "platform/FileOperations.h"
 
-#include <QFileInfo>
-
 namespace quorin {
+namespace {
+
+QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/')); }
+
+// An earlier log of this name, with its states, goes to a dated name: a new run
+// never destroys what an earlier one needs to be undone. States left without a
+// log by an interrupted run are of no use to anyone and go.
+FileError moveEarlierLogAside(const QString &logPath)
+{
+    const QString states = statesPathFor(logPath);
+    if (!pathExists(logPath)) {
+        if (pathExists(states))
+            deleteFile(states);
+        return FileError::none();
+    }
+    const QDateTime modified = modifiedAt(logPath);
+    QString dated;
+    FileError moved = FileError::withCode(FileAlreadyExists);
+    for (int attempt = 1; moved.code == FileAlreadyExists; ++attempt)
+        moved = moveFile(logPath, dated = datedLogPath(logPath, modified, attempt));
+    if (moved.failed())
+        return moved;
+    if (pathExists(states) && moveFile(states, statesPathFor(dated)).failed())
+        deleteFile(states);
+    return FileError::none();
+}
+
+} // namespace
 
 QString RenameLog::folderFor(const QString &destinationFolder)
 {
-    const QString folder = destinationFolder.endsWith(u'/') ? destinationFolder : destinationFolder + u'/';
-    return folder + QStringLiteral("Restore");
+    return asFolderPath(destinationFolder) + QStringLiteral("Restore");
 }
 
 QString RenameLog::pathFor(const QString &destinationFolder, const QString &fileType)
@@ -28,13 +56,15 @@ QString RenameLog::headerLine(const QDateTime &now)
 FileError RenameLog::CreateRenameLog(const QString &destinationFolder, const QString &fileType,
                                      const QDateTime &now)
 {
-    const FileError folder = createFolder(folderFor(destinationFolder));
-    if (folder.failed() && !isFolder(folderFor(destinationFolder)))
-        return folder;
-    const QString path = pathFor(destinationFolder, fileType);
-    if (FileError opened = writer_.open(path); opened.failed())
+    const QString folder = folderFor(destinationFolder);
+    const FileError created = createFolder(folder);
+    if (created.failed() && !isFolder(folder))
+        return created;
+    finalPath_ = pathFor(destinationFolder, fileType);
+    records_ = 0;
+    if (FileError opened = writer_.openNew(folder); opened.failed())
         return opened;
-    path_ = path;
+    path_ = writer_.path();
     return writer_.writeLine(headerLine(now));
 }
 
@@ -42,16 +72,35 @@ FileError RenameLog::AppendLogRecord(const PlannedRename &record)
 {
     if (FileError written = writer_.writeLine(record.OldPath); written.failed())
         return written;
+    ++records_;
     return writer_.writeLine(record.NewPath);
 }
 
 // The "Restore" folder may be new, so the destination's entry for it is made
-// durable too.
-FileError RenameLog::closeWriting()
+// durable too; the names are made durable before any file is touched.
+FileError RenameLog::commit()
 {
+    const QString folder = folderOf(finalPath_);
     if (FileError closed = writer_.close(); closed.failed())
         return closed;
-    return syncFolder(QFileInfo(QFileInfo(path_).absolutePath()).absolutePath());
+    if (FileError synced = syncFolder(folderOf(folder)); synced.failed())
+        return synced;
+    RecordStates states;
+    if (FileError written = states.create(folder, records_, writer_.digest()); written.failed())
+        return written;
+    FileError named = moveEarlierLogAside(finalPath_);
+    if (!named.failed())
+        named = moveFile(states.path(), statesPathFor(finalPath_));
+    if (named.failed()) {
+        deleteFile(states.path());
+        return named;
+    }
+    if (named = moveFile(path_, finalPath_); named.failed()) {
+        deleteFile(statesPathFor(finalPath_));
+        return named;
+    }
+    path_ = finalPath_;
+    return syncFolder(folder);
 }
 
 FileError RenameLog::openForReading(const QString &logPath)
@@ -73,8 +122,10 @@ FileError RenameLog::ReadLogRecord(PlannedRename &record)
 FileError DiscardRenameLog(const QString &logPath)
 {
     const FileError removed = deleteFile(logPath);
-    const FileError folder = removeFolder(logPath.left(logPath.lastIndexOf(u'/')));
-    return removed.failed() ? removed : folder;
+    const QString states = statesPathFor(logPath);
+    const FileError statesRemoved = pathExists(states) ? deleteFile(states) : FileError::none();
+    const FileError folder = removeFolder(folderOf(logPath));
+    return removed.failed() ? removed : statesRemoved.failed() ? statesRemoved : folder;
 }
 
 } // namespace quorin

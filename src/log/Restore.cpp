@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "Restore.h"
 
+#include "RecordStates.h"
 #include "RenameLog.h"
 #include "UndoLog.h"
 #include "engine/GeneralError.h"
@@ -20,13 +21,18 @@ bool confirmed(MessagePrompter &prompter)
 
 void report(RunHost &host, const RestoreReport &result)
 {
+    if (result.onlyCopies) {
+        host.showMessage({QStringLiteral("这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"),
+                          QStringLiteral("恢复"), MessageIcon::Information, MessageButtons::Ok, MessageAnswer::Ok});
+        return;
+    }
     if (result.everyFileRestored()) {
         host.showMessage({QStringLiteral("文件名已经恢复！"), QStringLiteral("成功"), MessageIcon::Information,
                           MessageButtons::Ok, MessageAnswer::Ok});
         return;
     }
     QString prompt = QStringLiteral("已经恢复了") + signSpaced(result.restored) + QStringLiteral(" 个文件。")
-                     + QStringLiteral("\n\n有") + signSpaced(result.tried - result.restored)
+                     + QStringLiteral("\n\n有") + signSpaced(result.failed)
                      + QStringLiteral(" 个文件未能恢复（原文件名已被占用、文件已不存在或无法访问）。");
     if (result.logKept)
         prompt += QStringLiteral("\n\n重命名日志已保留，排除问题后可以再次恢复。");
@@ -37,12 +43,15 @@ RestoreReport restoreFromLog(RunHost &host, const QString &path)
 {
     host.setRestoreEnabled(false);
     const UndoTally tally = undoLog(host, path, -1, RestoreErrorRule);
-    if (tally.ended)
-        return {RestoreReport::Ending::Ended, tally.tried, tally.undone, true};
+    RestoreReport result{RestoreReport::Ending::Completed, tally.tried, tally.undone, tally.failed,
+                         tally.copied > 0 && tally.renamedByRun == 0 && !tally.keepLog(), tally.keepLog()};
+    if (tally.ended) {
+        result.ending = RestoreReport::Ending::Ended;
+        return result;
+    }
     host.setRestoreEnabled(true);
     host.setStatus(QStringLiteral("已经恢复了") + signSpaced(tally.undone) + QStringLiteral(" 个文件！"));
-    RestoreReport result{RestoreReport::Ending::Completed, tally.tried, tally.undone, tally.keepLog};
-    if (!tally.keepLog) {
+    if (!result.logKept) {
         const FileError discarded = DiscardRenameLog(path);
         if (!RestoreErrorRule.passesOver(discarded)) {
             endWithGeneralError(host, discarded);
@@ -58,9 +67,17 @@ RestoreReport restoreFromLog(RunHost &host, const QString &path)
 
 bool isWholeRenameLog(const QString &path)
 {
-    const LineScan scan = scanLines(path);
-    return !scan.error.failed() && scan.crLfOnly && scan.onlyFullPaths && scan.lines >= 1 && (scan.lines - 1) % 2 == 0
-           && TextCodec().decode(scan.firstLine).startsWith(HeaderStart);
+    RecordStates states;
+    const RecordStates::Found found = states.open(path);
+    const LineScan scan = scanLines(path, -1, found == RecordStates::Found::Present ? ScanDigest::Take : ScanDigest::Skip);
+    const bool whole = !scan.error.failed() && scan.crLfOnly && scan.onlyCleanFullPaths && scan.lines >= 1
+                       && (scan.lines - 1) % 2 == 0 && TextCodec().decode(scan.firstLine).startsWith(HeaderStart);
+    switch (found) {
+    case RecordStates::Found::Absent: return whole;
+    case RecordStates::Found::Damaged: return false;
+    case RecordStates::Found::Present: break;
+    }
+    return whole && states.records() == (scan.lines - 1) / 2 && states.logDigest() == scan.digest;
 }
 
 Verdict CheckRestoreLog(const QString &path, MessagePrompter &prompter)

@@ -21,15 +21,16 @@ void RollBackRun(RunHost &host, const QString &logPath, qint64 tried)
     host.clearStopRequested();
     host.setRunInProgress(false);
     const UndoTally tally = undoLog(host, logPath, tried, StopErrorRule);
-    if (!tally.keepLog)
+    if (!tally.keepLog())
         DiscardRenameLog(logPath);
-    const qint64 notUndone = tried - tally.undone;
+    // Records an unreadable log kept from the roll-back are not undone either.
+    const qint64 notUndone = tally.failed + (tally.unreadable ? qMax<qint64>(0, tried - tally.tried) : 0);
     if (notUndone == 0) {
         host.setStatus(QStringLiteral("用户取消操作！已经更名的文件得到恢复！"));
     } else {
         host.setStatus(QStringLiteral("用户取消操作！有") + signSpaced(notUndone)
                        + QStringLiteral(" 个文件未能恢复。")
-                       + (tally.keepLog ? QStringLiteral("重命名日志已保留。") : QString()));
+                       + (tally.keepLog() ? QStringLiteral("重命名日志已保留。") : QString()));
     }
     host.setStartEnabled(true);
 }

@@ -1,9 +1,13 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "UndoLog.h"
 
+#include "RecordStates.h"
 #include "engine/GeneralError.h"
+#include "engine/PlannedRename.h"
 #include "platform/FileOperations.h"
 #include "platform/TextFile.h"
+
+#include <optional>
 
 namespace quorin {
 namespace {
@@ -17,11 +21,23 @@ bool stopsHere(RunHost &host, const FileError &error, const ErrorRule &rule, Und
     return true;
 }
 
-} // namespace
+class Undo final {
+public:
+    Undo(RunHost &host, const ErrorRule &rule) : host_(host), rule_(rule) {}
+    UndoTally run(const QString &logPath, qint64 records);
 
-UndoTally undoLog(RunHost &host, const QString &logPath, qint64 records, const ErrorRule &rule)
+private:
+    bool undoRecord(qint64 record, const PlannedRename &paths);
+    bool unreadable(const FileError &failure);
+
+    RunHost &host_;
+    const ErrorRule &rule_;
+    RecordStates states_;
+    UndoTally tally_;
+};
+
+UndoTally Undo::run(const QString &logPath, qint64 records)
 {
-    UndoTally tally;
     const LineScan header = scanLines(logPath, 1);
     const LineScan plan = records < 0 ? scanLines(logPath) : scanLines(logPath, 1 + 2 * records);
     BackwardLineReader reader;
@@ -29,33 +45,62 @@ UndoTally undoLog(RunHost &host, const QString &logPath, qint64 records, const E
     if (!failure.failed())
         failure = reader.open(logPath, header.end, plan.end);
     if (failure.failed()) {
-        tally.keepLog = pathExists(logPath);
-        stopsHere(host, failure, rule, tally);
-        return tally;
+        tally_.unreadable = pathExists(logPath);
+        stopsHere(host_, failure, rule_, tally_);
+        return tally_;
     }
-    while (!reader.atBegin()) {
-        QString oldPath, newPath;
-        failure = reader.readPreviousLine(newPath);
+    states_.open(logPath);
+    for (qint64 record = (plan.lines - 1) / 2 - 1; !reader.atBegin(); --record) {
+        PlannedRename paths;
+        failure = reader.readPreviousLine(paths.NewPath);
         if (!failure.failed())
-            failure = reader.readPreviousLine(oldPath);
-        if (failure.failed()) {
-            tally.keepLog = true;
-            stopsHere(host, failure, rule, tally);
-            return tally;
-        }
-        const FileError undo = moveFile(newPath, oldPath);
-        if (stopsHere(host, undo, rule, tally))
-            return tally;
-        ++tally.tried;
-        if (!undo.failed())
-            ++tally.undone;
-        else if (pathExists(newPath))
-            tally.keepLog = true;
-        host.setProgress(progress::Restoring, tally.tried);
-        host.processEvents();
+            failure = reader.readPreviousLine(paths.OldPath);
+        if (failure.failed())
+            return unreadable(failure), tally_;
+        if (!undoRecord(record, paths))
+            return tally_;
+        host_.setProgress(progress::Restoring, ++tally_.tried);
+        host_.processEvents();
     }
-    reader.close();
-    return tally;
+    return tally_;
+}
+
+bool Undo::unreadable(const FileError &failure)
+{
+    tally_.unreadable = true;
+    return !stopsHere(host_, failure, rule_, tally_);
+}
+
+// A record whose old path holds a file and whose new path holds none is back,
+// whatever its state says: an earlier restore that was cut short, or a record
+// the run never reached.
+bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
+{
+    const std::optional<RecordState> state = states_.state(record);
+    switch (state.value_or(RecordState::Pending)) {
+    case RecordState::PassedOver: ++tally_.passedOver; return true;
+    case RecordState::Copied: ++tally_.copied; return true;
+    case RecordState::Undone: ++tally_.renamedByRun, ++tally_.alreadyBack; return true;
+    case RecordState::Renamed: ++tally_.renamedByRun; break;
+    case RecordState::Pending: break;
+    }
+    const FileError undo = moveFile(paths.NewPath, paths.OldPath);
+    if (stopsHere(host_, undo, rule_, tally_))
+        return false;
+    const bool back = !undo.failed() || (pathExists(paths.OldPath) && !pathExists(paths.NewPath));
+    if (!undo.failed() && state != RecordState::Renamed)
+        ++tally_.renamedByRun;
+    ++(!undo.failed() ? tally_.undone : back ? tally_.alreadyBack : tally_.failed);
+    if (back)
+        states_.set(record, RecordState::Undone);
+    return true;
+}
+
+} // namespace
+
+UndoTally undoLog(RunHost &host, const QString &logPath, qint64 records, const ErrorRule &rule)
+{
+    return Undo(host, rule).run(logPath, records);
 }
 
 } // namespace quorin

@@ -2,9 +2,11 @@
 #include "FileOperations.h"
 
 #include <QByteArray>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -171,6 +173,46 @@ int moveAcross(const QByteArray &source, const QByteArray &target)
 }
 
 } // namespace
+
+QDateTime modifiedAt(const QString &path)
+{
+    struct stat info;
+    if (lstat(native(path).constData(), &info) != 0)
+        return {};
+    return QDateTime::fromMSecsSinceEpoch(qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000);
+}
+
+FileIdentity identityOf(const QString &path)
+{
+    struct stat info;
+    if (stat(native(path).constData(), &info) != 0)
+        return {};
+    return {quint64(info.st_dev), quint64(info.st_ino), true};
+}
+
+namespace {
+constexpr QLatin1StringView TemporaryPrefix(".quorin-");
+constexpr qsizetype TemporaryRandomLength = 8;
+constexpr char TemporaryAlphabet[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+} // namespace
+
+QString temporaryName()
+{
+    QString name = TemporaryPrefix;
+    for (qsizetype i = 0; i < TemporaryRandomLength; ++i)
+        name += QLatin1Char(TemporaryAlphabet[QRandomGenerator::global()->bounded(int(sizeof TemporaryAlphabet - 1))]);
+    return name;
+}
+
+bool isTemporaryName(QStringView name)
+{
+    if (name.size() != TemporaryPrefix.size() + TemporaryRandomLength || !name.startsWith(TemporaryPrefix))
+        return false;
+    for (const QChar c : name.sliced(TemporaryPrefix.size()))
+        if (!std::strchr(TemporaryAlphabet, c.toLatin1()) || c.unicode() > 0x7f || c.isNull())
+            return false;
+    return true;
+}
 
 bool isFolder(const QString &path)
 {

@@ -3,6 +3,7 @@
 
 #include "FileError.h"
 
+#include <QDateTime>
 #include <QString>
 
 namespace quorin {
@@ -13,6 +14,22 @@ namespace quorin {
 // True for a folder itself; a symbolic link to a folder is not one.
 bool isFolder(const QString &path);
 bool pathExists(const QString &path);
+
+// The modification time of the entry itself, a link not followed.
+QDateTime modifiedAt(const QString &path);
+// The device and inode of a folder, to know it whatever its path is spelled like.
+struct FileIdentity final {
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool valid = false;
+    bool operator==(const FileIdentity &) const = default;
+};
+FileIdentity identityOf(const QString &path);
+
+// A new hidden name for a file being written: "." and 15 more characters, so
+// a file the program has not finished is never mistaken for a real one.
+QString temporaryName();
+bool isTemporaryName(QStringView name);
 
 FileError createFolder(const QString &path);
 // Makes the folder's entries (a new file's name among them) durable.

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorin {
@@ -61,12 +62,22 @@ void closeAllFiles()
         (*openFiles().begin())->abandon();
 }
 
-FileError LineWriter::open(const QString &path)
+FileError OpenTextFile::createTemporary(const QString &folder, int flags)
+{
+    const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
+    for (;;) {
+        const FileError created = openFile(base + temporaryName(), flags | O_CREAT | O_EXCL | O_NOFOLLOW);
+        if (created.code != FileAlreadyExists)
+            return created;
+    }
+}
+
+FileError LineWriter::openNew(const QString &folder)
 {
     buffer_.clear();
+    digest_.reset();
     pendingErrno_ = 0;
-    // A link planted where the log goes must not make the log empty another file.
-    return openFile(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
+    return createTemporary(folder, O_WRONLY);
 }
 
 FileError LineWriter::writeLine(const QString &line)
@@ -80,6 +91,7 @@ FileError LineWriter::writeLine(const QString &line)
 
 FileError LineWriter::flushBuffer()
 {
+    digest_.addData(buffer_);
     const char *data = buffer_.constData();
     qsizetype left = buffer_.size();
     while (left > 0 && !pendingErrno_) {
@@ -223,15 +235,94 @@ FileError BackwardLineReader::readPreviousLine(QString &line)
     return FileError::none();
 }
 
+FileError ByteFile::createNew(const QString &folder)
+{
+    return createTemporary(folder, O_RDWR);
+}
+
+FileError ByteFile::open(const QString &path, bool writable)
+{
+    return openFile(path, (writable ? O_RDWR : O_RDONLY) | O_NOFOLLOW);
+}
+
+FileError ByteFile::readAt(qint64 offset, char *data, qint64 size)
+{
+    if (!isOpen())
+        return FileError::withCode(BadFileNameOrNumber);
+    for (qint64 got = 0; got < size;) {
+        const ssize_t n = pread(fd_, data + got, size_t(size - got), off_t(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? FileError::fromErrno(errno, FileTarget::File) : FileError::withCode(InputPastEndOfFile);
+        got += n;
+    }
+    return FileError::none();
+}
+
+FileError ByteFile::writeAt(qint64 offset, QByteArrayView bytes)
+{
+    if (!isOpen())
+        return FileError::withCode(BadFileNameOrNumber);
+    for (qint64 put = 0; put < bytes.size();) {
+        const ssize_t n = pwrite(fd_, bytes.data() + put, size_t(bytes.size() - put), off_t(offset + put));
+        if (n < 0 && errno != EINTR)
+            return FileError::fromErrno(errno, FileTarget::File);
+        put += n > 0 ? n : 0;
+    }
+    return FileError::none();
+}
+
+qint64 ByteFile::size() const
+{
+    struct stat info;
+    return isOpen() && fstat(fd_, &info) == 0 ? qint64(info.st_size) : -1;
+}
+
+FileError ByteFile::closeDurably()
+{
+    if (!isOpen())
+        return FileError::withCode(BadFileNameOrNumber);
+    int err = fsync(fd_) == 0 ? 0 : errno;
+    if (::close(fd_) != 0 && !err)
+        err = errno;
+    fd_ = -1;
+    openFiles().erase(this);
+    return FileError::fromErrno(err, FileTarget::File);
+}
+
 namespace {
 
-void scanOpenFile(int fd, qint64 maxLines, LineScan &scan)
+// Follows one path line byte by byte: a full path with no empty, "." or ".."
+// part, not ending in "/".
+class CleanPathCheck final {
+public:
+    void start() { length_ = 0, part_ = 0, dotsOnly_ = true; }
+    bool take(char c)
+    {
+        const bool fine = length_++ == 0 ? c == '/' : c != '/' || endsCleanPart();
+        if (c == '/')
+            part_ = 0, dotsOnly_ = true;
+        else
+            ++part_, dotsOnly_ = dotsOnly_ && c == '.';
+        return fine;
+    }
+    bool endsCleanPart() const { return part_ > 0 && !(dotsOnly_ && part_ <= 2); }
+
+private:
+    qint64 length_ = 0;
+    qint64 part_ = 0;
+    bool dotsOnly_ = true;
+};
+
+void scanOpenFile(int fd, qint64 maxLines, ScanDigest digest, LineScan &scan)
 {
     constexpr qsizetype FirstLineKept = 256;
     QByteArray block(BlockSize, Qt::Uninitialized);
+    QCryptographicHash hash(DigestAlgorithm);
+    CleanPathCheck path;
     char previous = '\0';
     bool inFirstLine = true;
-    bool lineStart = false;
     for (;;) {
         const ssize_t got = ::read(fd, block.data(), size_t(block.size()));
         if (got < 0 && errno == EINTR)
@@ -240,19 +331,22 @@ void scanOpenFile(int fd, qint64 maxLines, LineScan &scan)
             scan.error = FileError::fromErrno(errno, FileTarget::File);
         if (got <= 0)
             break;
+        if (digest == ScanDigest::Take)
+            hash.addData(QByteArrayView(block.constData(), got));
         for (ssize_t i = 0; i < got; ++i) {
             const char c = block.constData()[i];
             ++scan.end;
-            if (lineStart && c != '/')
-                scan.onlyFullPaths = false;
-            lineStart = false;
             if (c == '\n' && previous == '\r') {
+                if (!inFirstLine && !path.endsCleanPart())
+                    scan.onlyCleanFullPaths = false;
                 inFirstLine = false;
-                lineStart = true;
+                path.start();
                 if (++scan.lines == maxLines)
                     return;
             } else if (previous == '\r' || c == '\n') {
                 scan.crLfOnly = false;
+            } else if (!inFirstLine && c != '\r' && !path.take(c)) {
+                scan.onlyCleanFullPaths = false;
             }
             if (inFirstLine && c != '\r' && scan.firstLine.size() < FirstLineKept)
                 scan.firstLine += c;
@@ -263,11 +357,13 @@ void scanOpenFile(int fd, qint64 maxLines, LineScan &scan)
         scan.crLfOnly = scan.crLfOnly && scan.end == 0;
         scan.lines += scan.end > 0 ? 1 : 0;
     }
+    if (digest == ScanDigest::Take)
+        scan.digest = hash.result();
 }
 
 } // namespace
 
-LineScan scanLines(const QString &path, qint64 maxLines)
+LineScan scanLines(const QString &path, qint64 maxLines, ScanDigest digest)
 {
     LineScan scan;
     const int fd = ::open(path.toUtf8().constData(), O_RDONLY | O_CLOEXEC);
@@ -275,7 +371,7 @@ LineScan scanLines(const QString &path, qint64 maxLines)
         scan.error = openFailure(errno, path);
         return scan;
     }
-    scanOpenFile(fd, maxLines, scan);
+    scanOpenFile(fd, maxLines, digest, scan);
     ::close(fd);
     return scan;
 }

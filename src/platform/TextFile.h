@@ -5,6 +5,7 @@
 #include "TextCodec.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 
 namespace quorin {
@@ -20,11 +21,19 @@ public:
     bool isOpen() const { return fd_ >= 0; }
     void abandon();
 
+    QString path() const { return path_; }
+
 protected:
     FileError openFile(const QString &path, int flags);
+    // Creates a file under a new hidden name in the folder: never an existing
+    // file, never through a link someone planted.
+    FileError createTemporary(const QString &folder, int flags);
     int fd_ = -1;
     QString path_;
 };
+
+// The digest a file's bytes are checked against.
+inline constexpr QCryptographicHash::Algorithm DigestAlgorithm = QCryptographicHash::Blake2b_256;
 
 void closeAllFiles();
 
@@ -32,13 +41,17 @@ void closeAllFiles();
 // durable before it returns, and reports any write that did not reach the disk.
 class LineWriter final : public OpenTextFile {
 public:
-    FileError open(const QString &path);
+    // A new file under a temporary name in the folder; path() tells which.
+    FileError openNew(const QString &folder);
     FileError writeLine(const QString &line);
     FileError close();
+    // The digest of every byte written so far.
+    QByteArray digest() const { return digest_.resultView().toByteArray(); }
 
 private:
     FileError flushBuffer();
     QByteArray buffer_;
+    QCryptographicHash digest_{DigestAlgorithm};
     TextCodec codec_;
     int pendingErrno_ = 0;
 };
@@ -79,6 +92,20 @@ private:
     TextCodec codec_;
 };
 
+// A file of fixed-size records read and written in place, such as the state of
+// each record of a log.
+class ByteFile final : public OpenTextFile {
+public:
+    FileError createNew(const QString &folder);
+    FileError open(const QString &path, bool writable);
+    FileError readAt(qint64 offset, char *data, qint64 size);
+    FileError writeAt(qint64 offset, QByteArrayView bytes);
+    qint64 size() const;
+    // Returns once the content is on the disk.
+    FileError closeDurably();
+    void close() { abandon(); }
+};
+
 // The shape of a file of CR LF lines, read in one pass without keeping its lines.
 struct LineScan final {
     FileError error;
@@ -88,10 +115,14 @@ struct LineScan final {
     qint64 end = 0;
     // Every line ends in CR LF, and no line holds a lone CR or LF.
     bool crLfOnly = true;
-    // Every line after the first starts with "/".
-    bool onlyFullPaths = true;
+    // Every line after the first is a full, clean path: it starts with "/",
+    // has no empty, "." or ".." part and does not end in "/".
+    bool onlyCleanFullPaths = true;
+    // Of the whole file, when asked for.
+    QByteArray digest;
 };
 
-LineScan scanLines(const QString &path, qint64 maxLines = -1);
+enum class ScanDigest { Skip, Take };
+LineScan scanLines(const QString &path, qint64 maxLines = -1, ScanDigest digest = ScanDigest::Skip);
 
 } // namespace quorin

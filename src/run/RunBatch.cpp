@@ -4,6 +4,8 @@
 #include "engine/GeneralError.h"
 #include "engine/NewName.h"
 #include "engine/ValidateJob.h"
+#include "log/LogNames.h"
+#include "log/RecordStates.h"
 #include "log/RenameLog.h"
 #include "log/StopRun.h"
 #include "platform/FileOperations.h"
@@ -16,9 +18,18 @@ namespace {
 
 enum class Step { Next, Stop, End, LogFailed };
 
+// Folder paths as the window holds them may be spelled with doubled
+// separators, "." or ".."; the log must name every file one way only.
+RenameJob cleaned(RenameJob job)
+{
+    job.SourceFolder = asFolderPath(job.SourceFolder);
+    job.DestinationFolder = asFolderPath(job.DestinationFolder);
+    return job;
+}
+
 class BatchRun final {
 public:
-    BatchRun(RunHost &host, const RenameJob &job) : host_(host), start_(job) {}
+    BatchRun(RunHost &host, const RenameJob &job) : host_(host), start_(cleaned(job)) {}
     RunReport run();
 
 private:
@@ -29,13 +40,16 @@ private:
     Step carryOut(const PlannedRename &record);
     void complete();
     RenameJob fileJob(const RenameJob &folderJob);
-    bool isOwnLog(const QString &folder, const QString &name) const;
+    bool isLogFolderFile(const QString &name) const;
     void refuseLog(const FileError &error);
     RunReport finish(RunReport::Ending ending);
 
     RunHost &host_;
     const RenameJob start_;
     RenameLog log_;
+    FileIdentity logFolder_;
+    bool inLogFolder_ = false;
+    RecordStates states_;
     NameCounters counters_;
     std::deque<QString> folderQueue_;
     RunReport report_;
@@ -49,7 +63,8 @@ RunReport BatchRun::run()
         refuseLog(created);
         return finish(RunReport::Ending::LogRefused);
     }
-    report_.logPath = log_.path();
+    report_.logPath = log_.finalPath();
+    logFolder_ = identityOf(RenameLog::folderFor(start_.DestinationFolder));
     host_.setStartEnabled(false);
     host_.setRunInProgress(true);
     Step step = plan();
@@ -91,6 +106,7 @@ Step BatchRun::plan()
 Step BatchRun::planFolder(const QString &folder)
 {
     FolderListing listing(folder, start_.attributeMask());
+    inLogFolder_ = logFolder_.valid && identityOf(folder) == logFolder_;
     const RenameJob folderJob = host_.currentJob();
     if (!folderJob.AdvancedEdit)
         counters_.SequenceNumber = folderJob.ContinuousNumbering ? counters_.PlannedCount : 0;
@@ -118,7 +134,7 @@ Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const R
             folderQueue_.push_back(folder + entry.name + u'/');
         return Step::Next;
     }
-    if (!hasFileType(entry.name, start_.FileType) || isOwnLog(folder, entry.name))
+    if (!hasFileType(entry.name, start_.FileType) || isLogFolderFile(entry.name))
         return Step::Next;
     const Composition composed = entry.nameIsFaithful
                                      ? ComposeNewName(fileJob(folderJob), folder, entry.name, counters_)
@@ -135,17 +151,18 @@ Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const R
     return Step::Next;
 }
 
-// The run's own log is never planned, even when the source is the log folder.
-bool BatchRun::isOwnLog(const QString &folder, const QString &name) const
+// The log folder is known by the folder itself, however its path is spelled:
+// there the run never plans its own log, nor what is kept beside the logs.
+bool BatchRun::isLogFolderFile(const QString &name) const
 {
-    const QString &log = log_.path();
-    return log.size() == folder.size() + name.size() && log.endsWith(name) && log.startsWith(folder);
+    return inLogFolder_
+           && (isKeptInLogFolder(name) || name == log_.finalPath().mid(log_.finalPath().lastIndexOf(u'/') + 1));
 }
 
 // The edit's texts are taken when a folder starts; everything else when the file is met.
 RenameJob BatchRun::fileJob(const RenameJob &folderJob)
 {
-    RenameJob job = host_.currentJob();
+    RenameJob job = cleaned(host_.currentJob());
     job.FileType = start_.FileType;
     job.Edit.FindText = folderJob.Edit.FindText;
     job.Edit.ReplaceText = folderJob.Edit.ReplaceText;
@@ -157,10 +174,11 @@ RenameJob BatchRun::fileJob(const RenameJob &folderJob)
 
 Step BatchRun::execute()
 {
-    if (FileError closed = log_.closeWriting(); closed.failed()) {
-        refuseLog(closed);
+    if (FileError committed = log_.commit(); committed.failed()) {
+        refuseLog(committed);
         return Step::LogFailed;
     }
+    states_.open(log_.path());
     if (FileError opened = log_.openForReading(log_.path()); opened.failed()) {
         endWithGeneralError(host_, opened);
         return Step::End;
@@ -177,6 +195,7 @@ Step BatchRun::execute()
             return step;
     }
     log_.closeReading();
+    states_.close();
     return Step::Next;
 }
 
@@ -189,6 +208,8 @@ Step BatchRun::carryOut(const PlannedRename &record)
         return Step::End;
     }
     ++(result.failed() ? report_.passedOver : report_.done);
+    states_.set(counters_.PlannedCount,
+                result.failed() ? RecordState::PassedOver : copy ? RecordState::Copied : RecordState::Renamed);
     host_.setProgress(progress::Renaming, ++counters_.PlannedCount);
     host_.processEvents();
     if (!host_.stopRequested())

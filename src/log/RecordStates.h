@@ -1,0 +1,52 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#pragma once
+
+#include "platform/FileError.h"
+#include "platform/TextFile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace quorin {
+
+// What became of one record of a log. A record still Pending, or a log with
+// no states beside it, tells nothing: it is undone as it always was.
+enum class RecordState : char {
+    Pending = 'p',
+    Renamed = 'r', // renamed in place or moved
+    Copied = 'c',
+    PassedOver = 's', // its new name was taken, or the file was gone
+    Undone = 'u',
+};
+
+// The states of a log's records, in a file beside the log: a header with the
+// log's record count and digest, then one byte per record. A state is written
+// after its step and never synced: a state lost in a crash reads as Pending,
+// which is always safe.
+class RecordStates final {
+public:
+    enum class Found { Absent, Damaged, Present };
+
+    // Writes, under a temporary name in the folder, the states of a new log
+    // with every record pending, and makes them durable.
+    FileError create(const QString &folder, qint64 records, const QByteArray &logDigest);
+    // Opens the states beside a log, for writing where that is allowed.
+    Found open(const QString &logPath);
+    bool isOpen() const { return file_.isOpen(); }
+    QString path() const { return file_.path(); }
+    qint64 records() const { return records_; }
+    QByteArray logDigest() const { return digest_; }
+
+    std::optional<RecordState> state(qint64 record);
+    void set(qint64 record, RecordState state);
+    void close() { file_.close(); }
+
+private:
+    ByteFile file_;
+    qint64 records_ = 0;
+    QByteArray digest_;
+};
+
+} // namespace quorin
