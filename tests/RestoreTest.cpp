@@ -30,6 +30,11 @@ TEST_F(RestoreTest, onlyAWholeRenameLogIsTaken)
         {"last line without CR LF", whole.chopped(2)},
         {"line feeds only", QByteArray(whole).replace("\r\n", "\n")},
         {"a relative path", QByteArray(whole).replace(src().toUtf8() + "/", "src/")},
+        {"a \"..\" part", QByteArray(whole).replace(src().toUtf8() + "/", src().toUtf8() + "/../src/")},
+        {"a \".\" part", QByteArray(whole).replace(src().toUtf8() + "/", src().toUtf8() + "/./")},
+        {"a doubled separator", QByteArray(whole).replace(src().toUtf8() + "/", src().toUtf8() + "//")},
+        {"an empty path", QByteArray(whole).append("\r\n\r\n")},
+        {"a path ending in a separator", QByteArray(whole).append("/a\r\n/b/\r\n")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);

@@ -224,13 +224,21 @@ TEST_F(RunBatchTest, folderNamesWithSpaces_andTheLogFolderAsSource_renameOnlyWha
     EXPECT_EQ(run().done, 1);
     EXPECT_TRUE(exists(dir.file("photos/b.jpg")));
 
+    // The log folder as the source, however it is spelled: the run's own log,
+    // earlier logs kept under their date and the record states are never planned.
     dir.write("d/Restore/old.log");
-    host.job.SourceFolder = dir.file("d/Restore");
     host.job.DestinationFolder = dir.file("d");
     host.job.FileType = "LOG";
-    const RunReport report = run();
-    EXPECT_EQ(report.done, 1) << "the run's own log is never renamed";
-    EXPECT_TRUE(exists(report.logPath));
+    host.job.IncludeHidden = true;
+    for (const char *source : {"d//Restore", "d/./Restore/", "d/x/../Restore"}) {
+        SCOPED_TRACE(source);
+        host.job.SourceFolder = dir.file(source);
+        const RunReport report = run();
+        EXPECT_EQ(report.done, 1) << "only the user's own file";
+        EXPECT_TRUE(exists(report.logPath));
+        EXPECT_FALSE(readAll(report.logPath).contains("//"));
+        ASSERT_TRUE(QFile::rename(logRecords(report.logPath).first().NewPath, dir.file("d/Restore/old.log")));
+    }
 }
 
 TEST_F(RunBatchTest, linkPlantedWhereTheLogGoes_isMovedAsideAndNothingIsWrittenThroughIt)

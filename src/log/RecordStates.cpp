@@ -70,6 +70,29 @@ RecordStates::Found RecordStates::open(const QString &logPath)
     return Found::Present;
 }
 
+FileError RecordStates::copyTo(const QString &path)
+{
+    ByteFile copy;
+    FileError failure = copy.createNew(path.left(path.lastIndexOf(u'/')));
+    QByteArray block(1 << 16, Qt::Uninitialized);
+    const qint64 size = HeaderSize + records_;
+    for (qint64 at = 0; at < size && !failure.failed(); at += block.size()) {
+        const qint64 length = qMin<qint64>(block.size(), size - at);
+        failure = file_.readAt(at, block.data(), length);
+        if (!failure.failed())
+            failure = copy.writeAt(at, QByteArrayView(block).first(length));
+    }
+    if (!failure.failed())
+        failure = copy.closeDurably();
+    if (!failure.failed())
+        failure = moveFile(copy.path(), path);
+    if (failure.failed()) {
+        copy.close();
+        deleteFile(copy.path());
+    }
+    return failure;
+}
+
 std::optional<RecordState> RecordStates::state(qint64 record)
 {
     char byte = 0;

@@ -39,6 +39,9 @@ public:
     qint64 records() const { return records_; }
     QByteArray logDigest() const { return digest_; }
 
+    // A durable copy of the open states under the path, never replacing a file.
+    FileError copyTo(const QString &path);
+
     std::optional<RecordState> state(qint64 record);
     void set(qint64 record, RecordState state);
     void close() { file_.close(); }

@@ -11,9 +11,23 @@ namespace {
 
 QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/')); }
 
-// An earlier log of this name, with its states, goes to a dated name: a new run
-// never destroys what an earlier one needs to be undone. States left without a
-// log by an interrupted run are of no use to anyone and go.
+// The first dated name that no log holds; states left there by a move aside
+// that was cut short belong to no log and go.
+QString freeDatedName(const QString &logPath, const QDateTime &modified, int &attempt)
+{
+    QString dated;
+    while (pathExists(dated = datedLogPath(logPath, modified, ++attempt))) {
+    }
+    if (pathExists(statesPathFor(dated)))
+        deleteFile(statesPathFor(dated));
+    return dated;
+}
+
+// An earlier log of this name goes to a dated name with its states, so that a
+// new run never destroys what an earlier one needs to be undone. The states
+// are copied before the log moves and removed after it, so a log is never
+// without them whenever the move is cut short. States left without a log by
+// an interrupted run are of no use to anyone and go.
 FileError moveEarlierLogAside(const QString &logPath)
 {
     const QString states = statesPathFor(logPath);
@@ -23,15 +37,22 @@ FileError moveEarlierLogAside(const QString &logPath)
         return FileError::none();
     }
     const QDateTime modified = modifiedAt(logPath);
-    QString dated;
+    RecordStates earlier;
+    const bool withStates = earlier.open(logPath) == RecordStates::Found::Present;
     FileError moved = FileError::withCode(FileAlreadyExists);
-    for (int attempt = 1; moved.code == FileAlreadyExists; ++attempt)
-        moved = moveFile(logPath, dated = datedLogPath(logPath, modified, attempt));
-    if (moved.failed())
-        return moved;
-    if (pathExists(states) && moveFile(states, statesPathFor(dated)).failed())
+    for (int attempt = 0; moved.code == FileAlreadyExists;) {
+        const QString dated = freeDatedName(logPath, modified, attempt);
+        if (withStates)
+            if (FileError copied = earlier.copyTo(statesPathFor(dated)); copied.failed())
+                return copied;
+        moved = moveFile(logPath, dated);
+        if (moved.failed() && withStates)
+            deleteFile(statesPathFor(dated));
+    }
+    earlier.close();
+    if (!moved.failed() && pathExists(states))
         deleteFile(states);
-    return FileError::none();
+    return moved;
 }
 
 } // namespace

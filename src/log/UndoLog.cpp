@@ -28,6 +28,7 @@ public:
 
 private:
     bool undoRecord(qint64 record, const PlannedRename &paths);
+    bool dropUnfinishedCopy(const PlannedRename &paths);
     bool unreadable(const FileError &failure);
 
     RunHost &host_;
@@ -84,6 +85,11 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     case RecordState::Renamed: ++tally_.renamedByRun; break;
     case RecordState::Pending: break;
     }
+    if (!state && states_.isOpen() && dropUnfinishedCopy(paths)) {
+        ++tally_.alreadyBack;
+        states_.set(record, RecordState::Undone);
+        return true;
+    }
     const FileError undo = moveFile(paths.NewPath, paths.OldPath);
     if (stopsHere(host_, undo, rule_, tally_))
         return false;
@@ -94,6 +100,16 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     if (back)
         states_.set(record, RecordState::Undone);
     return true;
+}
+
+// A run stopped right after copying a file, before it could note the copy,
+// leaves the same bytes under both names: a copy run's copy, or a move across
+// file systems whose original was not yet removed. Taking the copy away gives
+// back the state before the run, and nothing is lost.
+bool Undo::dropUnfinishedCopy(const PlannedRename &paths)
+{
+    return pathExists(paths.OldPath) && pathExists(paths.NewPath) && sameContent(paths.OldPath, paths.NewPath)
+           && !deleteFile(paths.NewPath).failed();
 }
 
 } // namespace

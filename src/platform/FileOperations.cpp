@@ -214,6 +214,25 @@ bool isTemporaryName(QStringView name)
     return true;
 }
 
+bool sameContent(const QString &one, const QString &other)
+{
+    const int a = open(native(one).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    const int b = open(native(other).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    struct stat infoA, infoB;
+    bool same = a >= 0 && b >= 0 && fstat(a, &infoA) == 0 && fstat(b, &infoB) == 0 && S_ISREG(infoA.st_mode)
+                && S_ISREG(infoB.st_mode) && infoA.st_size == infoB.st_size;
+    char blockA[1 << 15], blockB[1 << 15];
+    for (ssize_t got = 1; same && got > 0;) {
+        got = read(a, blockA, sizeof blockA);
+        same = got >= 0 && read(b, blockB, size_t(got)) == got && std::memcmp(blockA, blockB, size_t(got)) == 0;
+    }
+    if (a >= 0)
+        close(a);
+    if (b >= 0)
+        close(b);
+    return same;
+}
+
 bool isFolder(const QString &path)
 {
     struct stat info;

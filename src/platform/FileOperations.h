@@ -31,6 +31,9 @@ FileIdentity identityOf(const QString &path);
 QString temporaryName();
 bool isTemporaryName(QStringView name);
 
+// True when both paths are regular files holding the same bytes.
+bool sameContent(const QString &one, const QString &other);
+
 FileError createFolder(const QString &path);
 // Makes the folder's entries (a new file's name among them) durable.
 FileError syncFolder(const QString &path);

@@ -1,0 +1,136 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+//
+// Preloaded into a process under test: counts the calls that change files
+// (rename, link, unlink, create, write to a regular file) and kills the
+// process with SIGKILL just before the call numbered QUORIN_KILL_AT, so that a
+// test can stop a run or a restore between any two of its steps, the same way
+// on every machine. QUORIN_KILL_AT unset or 0 counts without killing.
+#include <atomic>
+#include <cstdarg>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::atomic<long> calls{0};
+
+long killAt()
+{
+    static const long at = [] {
+        const char *text = std::getenv("QUORIN_KILL_AT");
+        return text ? std::atol(text) : 0L;
+    }();
+    return at;
+}
+
+void count()
+{
+    if (++calls == killAt())
+        raise(SIGKILL);
+}
+
+template <typename F>
+F next(const char *name)
+{
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+bool isRegular(int fd)
+{
+    struct stat info;
+    return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+mode_t modeOf(int flags, va_list args)
+{
+    return (flags & O_CREAT) ? mode_t(va_arg(args, int)) : 0;
+}
+
+} // namespace
+
+extern "C" {
+
+int rename(const char *from, const char *to)
+{
+    count();
+    return next<int (*)(const char *, const char *)>("rename")(from, to);
+}
+
+int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
+{
+    count();
+    return next<int (*)(int, const char *, int, const char *, unsigned)>("renameat2")(fromDir, from, toDir, to, flags);
+}
+
+int link(const char *from, const char *to)
+{
+    count();
+    return next<int (*)(const char *, const char *)>("link")(from, to);
+}
+
+int symlink(const char *target, const char *path)
+{
+    count();
+    return next<int (*)(const char *, const char *)>("symlink")(target, path);
+}
+
+int unlink(const char *path)
+{
+    count();
+    return next<int (*)(const char *)>("unlink")(path);
+}
+
+int mkdir(const char *path, mode_t mode)
+{
+    count();
+    return next<int (*)(const char *, mode_t)>("mkdir")(path, mode);
+}
+
+int open(const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = modeOf(flags, args);
+    va_end(args);
+    if (flags & O_CREAT)
+        count();
+    return next<int (*)(const char *, int, ...)>("open")(path, flags, mode);
+}
+
+int open64(const char *path, int flags, ...)
+{
+    va_list args;
+    va_start(args, flags);
+    const mode_t mode = modeOf(flags, args);
+    va_end(args);
+    if (flags & O_CREAT)
+        count();
+    return next<int (*)(const char *, int, ...)>("open64")(path, flags, mode);
+}
+
+ssize_t write(int fd, const void *data, size_t size)
+{
+    if (isRegular(fd))
+        count();
+    return next<ssize_t (*)(int, const void *, size_t)>("write")(fd, data, size);
+}
+
+ssize_t pwrite(int fd, const void *data, size_t size, off_t offset)
+{
+    if (isRegular(fd))
+        count();
+    return next<ssize_t (*)(int, const void *, size_t, off_t)>("pwrite")(fd, data, size, offset);
+}
+
+ssize_t copy_file_range(int in, off_t *inOffset, int out, off_t *outOffset, size_t size, unsigned flags)
+{
+    count();
+    return next<ssize_t (*)(int, off_t *, int, off_t *, size_t, unsigned)>("copy_file_range")(in, inOffset, out, outOffset,
+                                                                                             size, flags);
+}
+
+} // extern "C"
