@@ -224,9 +224,10 @@ TEST_F(RunBatchTest, folderNamesWithSpaces_andTheLogFolderAsSource_renameOnlyWha
     EXPECT_EQ(run().done, 1);
     EXPECT_TRUE(exists(dir.file("photos/b.jpg")));
 
-    // The log folder as the source, however it is spelled: the run's own log,
-    // earlier logs kept under their date and the record states are never planned.
+    // The log folder as the source, however it is spelled: the logs, earlier
+    // logs kept under their date and the record states are never planned.
     dir.write("d/Restore/old.log");
+    dir.write("d/Restore/RestoreJPG.log");
     host.job.DestinationFolder = dir.file("d");
     host.job.FileType = "LOG";
     host.job.IncludeHidden = true;

@@ -3,7 +3,6 @@
 
 #include "platform/FileOperations.h"
 
-#include <QRegularExpression>
 
 namespace quorin {
 
@@ -23,9 +22,9 @@ QString datedLogPath(const QString &logPath, const QDateTime &modified, int atte
 
 bool isKeptInLogFolder(const QString &name)
 {
-    static const QRegularExpression dated(QStringLiteral(R"(^Restore.*-\d{8}-\d{6}(-\d+)?\.log$)"));
-    static const QRegularExpression states(QStringLiteral(R"(^\..+\.log\.state$)"));
-    return isTemporaryName(name) || dated.match(name).hasMatch() || states.match(name).hasMatch();
+    const bool log = name.startsWith(u"Restore") && name.endsWith(u".log");
+    const bool states = name.startsWith(u'.') && name.endsWith(u".log.state");
+    return log || states || isTemporaryName(name);
 }
 
 } // namespace quorin

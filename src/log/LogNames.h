@@ -14,9 +14,10 @@ QString statesPathFor(const QString &logPath);
 // "RestoreJPG-20261207-083000.log", then "-2", "-3" … for the same second.
 QString datedLogPath(const QString &logPath, const QDateTime &modified, int attempt);
 
-// Files the program keeps in a log folder besides its logs: earlier logs under
-// dated names, record states and files not yet finished. A run over the log
-// folder itself never plans them.
+// Files the program keeps in a log folder: the logs of every type, earlier
+// ones under dated names, their record states and files not yet finished. A
+// run over the log folder itself never plans them, as it never enters a log
+// folder anywhere else.
 bool isKeptInLogFolder(const QString &name);
 
 } // namespace quorin

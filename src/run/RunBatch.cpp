@@ -151,12 +151,10 @@ Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const R
     return Step::Next;
 }
 
-// The log folder is known by the folder itself, however its path is spelled:
-// there the run never plans its own log, nor what is kept beside the logs.
+// The log folder is known by the folder itself, however its path is spelled.
 bool BatchRun::isLogFolderFile(const QString &name) const
 {
-    return inLogFolder_
-           && (isKeptInLogFolder(name) || name == log_.finalPath().mid(log_.finalPath().lastIndexOf(u'/') + 1));
+    return inLogFolder_ && isKeptInLogFolder(name);
 }
 
 // The edit's texts are taken when a folder starts; everything else when the file is met.
