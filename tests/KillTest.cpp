@@ -38,6 +38,8 @@ protected:
         env.insert("XDG_CONFIG_HOME", dir.file("config"));
         env.insert("LD_PRELOAD", QStringLiteral(QUORIN_KILL_LIBRARY));
         env.insert("QUORIN_KILL_AT", QString::number(killAt));
+        // Under AddressSanitizer the preloaded library comes before its runtime.
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + QStringLiteral(":verify_asan_link_order=0"));
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(QUORIN_CLI_PATH), args);
         process.waitForFinished(60000);
