@@ -7,7 +7,7 @@
 #include "log/RenameLog.h"
 #include "log/StopRun.h"
 #include "platform/FileOperations.h"
-#include "platform/FolderListing.h"
+#include "platform/SortedFolderListing.h"
 
 #include <deque>
 
@@ -70,7 +70,7 @@ RunReport BatchRun::finish(RunReport::Ending ending)
     return report_;
 }
 
-// Breadth first: the source folder, its sub-folders in listing order, theirs,
+// Breadth first: the source folder, its sub-folders in name order, theirs,
 // and so on. No file is touched while any folder is being listed, so a listing
 // never meets a name the run has just given.
 Step BatchRun::plan()
@@ -90,7 +90,7 @@ Step BatchRun::plan()
 
 Step BatchRun::planFolder(const QString &folder)
 {
-    FolderListing listing(folder, start_.attributeMask());
+    SortedFolderListing listing(folder, start_.attributeMask());
     const RenameJob folderJob = host_.currentJob();
     if (!folderJob.AdvancedEdit)
         counters_.SequenceNumber = folderJob.ContinuousNumbering ? counters_.PlannedCount : 0;
