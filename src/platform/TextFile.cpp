@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <set>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorin {
@@ -61,12 +62,19 @@ void closeAllFiles()
         (*openFiles().begin())->abandon();
 }
 
+// An earlier file of the name is removed and a new one made, never emptied in
+// place: FAT through FUSE keeps the old length of a file emptied while open, and
+// the old lines after the new ones would be read as records. A link planted where
+// the file goes is neither followed nor removed, and the open then fails.
 FileError LineWriter::open(const QString &path)
 {
     buffer_.clear();
     pendingErrno_ = 0;
-    // A link planted where the log goes must not make the log empty another file.
-    return openFile(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW);
+    const QByteArray native = path.toUtf8();
+    struct stat info;
+    if (lstat(native.constData(), &info) == 0 && S_ISREG(info.st_mode))
+        unlink(native.constData());
+    return openFile(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW);
 }
 
 FileError LineWriter::writeLine(const QString &line)

@@ -188,7 +188,7 @@ Step BatchRun::carryOut(const PlannedRename &record)
         endWithGeneralError(host_, result);
         return Step::End;
     }
-    ++(result.failed() ? report_.passedOver : report_.done);
+    ++(result.nameNotHeld ? report_.leftAlone : result.failed() ? report_.passedOver : report_.done);
     host_.setProgress(progress::Renaming, ++counters_.PlannedCount);
     host_.processEvents();
     if (!host_.stopRequested())
