@@ -16,18 +16,20 @@
 
 namespace {
 
-std::vector<std::string> filesIn(const std::string &folder)
+std::vector<std::string> entriesIn(const std::string &folder, unsigned char type)
 {
     std::vector<std::string> names;
     DIR *dir = opendir(folder.c_str());
     if (!dir)
         return names;
     while (const dirent *entry = readdir(dir))
-        if (entry->d_type == DT_REG)
+        if (entry->d_type == type && std::strcmp(entry->d_name, ".") && std::strcmp(entry->d_name, ".."))
             names.emplace_back(entry->d_name);
     closedir(dir);
     return names;
 }
+
+std::vector<std::string> filesIn(const std::string &folder) { return entriesIn(folder, DT_REG); }
 
 int make(const std::string &folder, int folders, int files)
 {
@@ -85,6 +87,22 @@ int rename(const std::string &folder, const std::string &prefix, bool strip)
     return 0;
 }
 
+// The same two passes in every folder of a tree, breadth first, in the file
+// system's own order.
+int renameTree(const std::string &root)
+{
+    std::deque<std::string> queue{root};
+    while (!queue.empty()) {
+        const std::string folder = queue.front();
+        queue.pop_front();
+        for (const std::string &sub : entriesIn(folder, DT_DIR))
+            queue.push_back(folder + "/" + sub);
+        if (rename(folder, "p", false) != 0)
+            return 1;
+    }
+    return 0;
+}
+
 int copy(const std::string &from, const std::string &to)
 {
     for (const std::string &name : filesIn(from)) {
@@ -111,11 +129,13 @@ int main(int argc, char **argv)
         return survey(argv[2]);
     if (command == "rename" && argc == 3)
         return rename(argv[2], "p", false);
+    if (command == "rename-tree" && argc == 3)
+        return renameTree(argv[2]);
     if (command == "unrename" && argc == 3)
         return rename(argv[2], "p", true);
     if (command == "copy" && argc == 4)
         return copy(argv[2], argv[3]);
-    std::fputs("usage: quorin-bench-baseline make DIR FOLDERS FILES | survey DIR | rename DIR | unrename DIR"
-               " | copy FROM TO\n", stderr);
+    std::fputs("usage: quorin-bench-baseline make DIR FOLDERS FILES | survey DIR | rename DIR | rename-tree DIR"
+               " | unrename DIR | copy FROM TO\n", stderr);
     return 2;
 }

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Times quorin-cli beside plain system-call loops on generated trees, in one run.
-# usage: bench/run.sh [FILES] [RUNS]    (defaults: 100000 files, 10 runs)
+# usage: bench/run.sh [FILES] [RUNS] [PEAK_FILES]
+#        (defaults: 100000 files, 10 runs, peak memory at FILES files)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 files=${1:-100000}
 runs=${2:-10}
+peak_files=${3:-$files}
 build="$root/build-release"
 
 "$root/scripts/setup.sh"
@@ -22,6 +24,7 @@ copysrc="$work/copysrc"
 out="$work/out"
 run_args=(--type TXT --add p --prefix --style 1 --yes)
 fresh="rm -rf '$flat' && '$base' make '$flat' 1 $files"
+fresh_nested="rm -rf '$nested' && '$base' make '$nested' 1000 100"
 
 # Prints: name, quorin median, baseline median, ratio (from hyperfine's CSV).
 compare() {
@@ -47,6 +50,9 @@ fi
 compare "run in place" \
   --prepare "$fresh" "$cli run --source '$flat' ${run_args[*]}" \
   --prepare "$fresh" "$base rename '$flat'"
+compare "run in place (1000x100)" \
+  --prepare "$fresh_nested" "$cli run --source '$nested' --subdirs ${run_args[*]}" \
+  --prepare "$fresh_nested" "$base rename-tree '$nested'"
 compare "restore" \
   --prepare "$fresh && '$cli' run --source '$flat' ${run_args[*]} >/dev/null 2>&1" \
   "$cli restore --yes '$flat/Restore/RestoreTXT.log'" \
@@ -56,7 +62,7 @@ compare "copy run" \
   --prepare "rm -rf '$out' && mkdir '$out'" "$base copy '$copysrc' '$out'"
 
 echo "Peak memory (maximum resident set size, KiB):"
-for n in 10000 "$files"; do
+for n in 10000 "$peak_files"; do
   rm -rf "$flat" && "$base" make "$flat" 1 "$n"
   run_kib=$(peak "$cli" run --source "$flat" "${run_args[@]}")
   restore_kib=$(peak "$cli" restore --yes "$flat/Restore/RestoreTXT.log")

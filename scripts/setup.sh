@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgtest-dev
   fonts-noto-cjk xvfb xauth imagemagick
   e2fsprogs libc-bin hyperfine time
+  fusefat exfat-fuse dosfstools exfatprogs
 )
 
 missing=()

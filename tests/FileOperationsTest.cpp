@@ -4,11 +4,17 @@
 #include "platform/FileOperations.h"
 #include "platform/FolderListing.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+#include <functional>
 
 using namespace quorin;
 using namespace quorin::test;
@@ -135,7 +141,7 @@ TEST(Copy, ontoFullDisk_leavesNoPartialTarget)
     dir.write("big.bin", QByteArray(512 * 1024, 'x'));
     const FileError e = copyFile(dir.file("big.bin"), dir.file("small/big.bin"));
     EXPECT_GE(e.code, int(OtherErrorBase));
-    EXPECT_FALSE(exists(dir.file("small/big.bin")));
+    EXPECT_EQ(listNames(dir.file("small"), HiddenIncluded), QStringList({"../", "./"})) << "nor a temporary one";
     shell(QStringLiteral("umount '%1'").arg(dir.file("small")));
 }
 
@@ -153,4 +159,69 @@ TEST(Listing, hiddenEntriesOnlyWithTheirMask_andLinksAreFiles)
     EXPECT_EQ(listNames(dir.path(), HiddenIncluded).size(), 7);
     EXPECT_TRUE(isFolder(dir.file("sub")));
     EXPECT_FALSE(isFolder(dir.file("loop")));
+}
+
+TEST(Copy, targetNameOnlyEverHoldsTheWholeFile)
+{
+    TempFolder dir;
+    constexpr qint64 Size = 32 << 20;
+    dir.write("big.bin", QByteArray(Size, 'x'));
+    const QByteArray target = dir.file("copy.bin").toUtf8();
+    std::atomic<bool> copying{true};
+    std::atomic<qint64> partial{-1};
+    std::thread watcher([&] {
+        struct stat info;
+        while (copying)
+            if (lstat(target.constData(), &info) == 0 && info.st_size != Size)
+                partial = info.st_size;
+    });
+    const FileError copied = copyFile(dir.file("big.bin"), dir.file("copy.bin"));
+    copying = false;
+    watcher.join();
+    EXPECT_FALSE(copied.failed());
+    EXPECT_EQ(partial, -1) << "the target's name held part of the file";
+    EXPECT_EQ(listNames(dir.path(), HiddenIncluded), QStringList({"../", "./", "big.bin", "copy.bin"}));
+}
+
+TEST(Duplicates, onlyAnotherFileWithTheSameBytesIsRemoved)
+{
+    struct Case {
+        const char *why;
+        std::function<void(const TempFolder &)> make;
+        bool removed;
+    };
+    const QByteArray bytes(200 * 1024, 'x');
+    QByteArray changedAtEnd = bytes;
+    changedAtEnd.back() = 'y';
+    const Case cases[] = {
+        {"same bytes", [&](const TempFolder &d) { d.write("new/f", bytes); }, true},
+        {"same length, one byte differs", [&](const TempFolder &d) { d.write("new/f", changedAtEnd); }, false},
+        {"shorter", [&](const TempFolder &d) { d.write("new/f", bytes.left(100)); }, false},
+        {"one file under two names",
+         [](const TempFolder &d) { link(d.file("old/f").toUtf8(), d.file("new/f").toUtf8()); }, false},
+        {"a link and the file it points to",
+         [](const TempFolder &d) { QFile::link(d.file("old/f"), d.file("new/f")); }, false},
+        {"the duplicate is gone", [](const TempFolder &) {}, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.why);
+        TempFolder dir;
+        dir.write("old/f", bytes);
+        dir.makeFolder("new");
+        c.make(dir);
+        const bool made = exists(dir.file("new/f"));
+        const FileError result = removeDuplicate(dir.file("new/f"), dir.file("old/f"));
+        EXPECT_EQ(result.code, c.removed ? NoError : FileAlreadyExists);
+        EXPECT_EQ(exists(dir.file("new/f")), made && !c.removed);
+        EXPECT_EQ(readAll(dir.file("old/f")), bytes);
+    }
+
+    TempFolder links;
+    links.makeFolder("old");
+    links.makeFolder("new");
+    QFile::link("target", links.file("old/l"));
+    QFile::link("target", links.file("new/l"));
+    EXPECT_FALSE(removeDuplicate(links.file("new/l"), links.file("old/l")).failed()) << "two links to one place";
+    EXPECT_FALSE(exists(links.file("new/l")));
+    EXPECT_TRUE(exists(links.file("old/l")));
 }

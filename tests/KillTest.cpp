@@ -96,6 +96,7 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
 {
     const Mode modes[] = {
         {"in place with sub-folders", {"--subdirs"}, QString()},
+        {"copy", {"--copy", "--dest", dir.file("out")}, dir.file("src2")},
         {"move", {"--move", "--dest", dir.file("out")}, dir.file("src2")},
     };
     int kills = 0;

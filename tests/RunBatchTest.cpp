@@ -350,3 +350,44 @@ TEST_F(FullDiskRun, copyThatRunsOutOfSpace_endsWithTheGeneralErrorAndKeepsTheLog
     EXPECT_TRUE(exists(logPath()));
     EXPECT_FALSE(exists(dir.file("small/p001big.jpg")));
 }
+
+TEST_F(RunBatchTest, numbering_followsNameOrder_andSubfoldersAreQueuedInNameOrder)
+{
+    makeFiles({"IMG_0003.JPG", "b10/x.jpg", "IMG_0010.JPG", "img_0002.jpg", "b2/x.jpg", "IMG_0001.JPG",
+               "a/x.jpg", "IMG_0004.JPG"});
+    host.job.IncludeSubfolders = true;
+    host.job.ContinuousNumbering = true;
+    QStringList planned;
+    for (const PlannedRename &r : logRecords(run().logPath))
+        planned << r.OldPath.mid(src().size() + 1) + " " + fileName(r.NewPath);
+    EXPECT_EQ(planned, QStringList({"IMG_0001.JPG p001IMG_0001.JPG", "img_0002.jpg p002img_0002.jpg",
+                                    "IMG_0003.JPG p003IMG_0003.JPG", "IMG_0004.JPG p004IMG_0004.JPG",
+                                    "IMG_0010.JPG p005IMG_0010.JPG", "a/x.jpg p006x.jpg", "b2/x.jpg p007x.jpg",
+                                    "b10/x.jpg p008x.jpg"}));
+}
+
+TEST_F(RunBatchTest, namesExactlyAsTheyAre_aLeadingByteOrderMarkAndATab_areCopiedRenamedAndRestored)
+{
+    const QString marked = QChar(0xFEFF) + QStringLiteral("a.jpg");
+    makeFiles({"a.jpg", marked, "tab\there.jpg"});
+    const auto before = snapshot(src());
+    dir.makeFolder("out");
+    host.job.CopyToDestination = true;
+    host.job.DestinationFolder = dir.file("out");
+    RunReport report = run();
+    EXPECT_TRUE(report.everyFileHandled());
+    QStringList copied;
+    for (const PlannedRename &r : logRecords(report.logPath)) {
+        copied << fileName(r.OldPath);
+        EXPECT_EQ(readAll(r.NewPath), fileName(r.OldPath).toUtf8());
+    }
+    EXPECT_EQ(copied, QStringList({"a.jpg", "tab\there.jpg", marked}));
+
+    host.job.CopyToDestination = false;
+    host.job.DestinationFolder = src();
+    report = run();
+    EXPECT_EQ(report.done, 3);
+    EXPECT_TRUE(exists(src() + "/p003" + marked));
+    EXPECT_TRUE(restore(report.logPath).everyFileRestored());
+    EXPECT_EQ(snapshot(src()), before);
+}

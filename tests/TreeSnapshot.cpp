@@ -3,24 +3,35 @@
 
 #include "TempFolder.h"
 
+#include "platform/FolderListing.h"
+
 #include <QCryptographicHash>
-#include <QDir>
-#include <QDirIterator>
 
 namespace quorin::test {
+namespace {
+
+// Walked with the program's own listing, which keeps every name as it is.
+void addFiles(const QString &root, const QString &relative, QMap<QString, QByteArray> &files)
+{
+    FolderListing listing(root + relative, HiddenIncluded);
+    FolderEntry entry;
+    while (listing.next(entry)) {
+        if (entry.name == u"." || entry.name == u".." || (entry.isFolder && entry.name == u"Restore"))
+            continue;
+        if (entry.isFolder)
+            addFiles(root, relative + entry.name + u'/', files);
+        else
+            files[relative + entry.name] =
+                QCryptographicHash::hash(readAll(root + relative + entry.name), QCryptographicHash::Sha256);
+    }
+}
+
+} // namespace
 
 QMap<QString, QByteArray> snapshot(const QString &root)
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    const QDir base(root);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString relative = base.relativeFilePath(path);
-        if (relative.startsWith(QStringLiteral("Restore/")) || relative.contains(QStringLiteral("/Restore/")))
-            continue;
-        files[relative] = QCryptographicHash::hash(readAll(path), QCryptographicHash::Sha256);
-    }
+    addFiles(root.endsWith(u'/') ? root : root + u'/', QString(), files);
     return files;
 }
 

@@ -104,6 +104,22 @@ bool fitsInLog(const QString &path)
     return !path.contains(u'\r') && !path.contains(u'\n');
 }
 
+// The start checks saw the texts the user typed, but a text changed during
+// the run is read again here. Whatever the file's old name holds (a tab, say)
+// is kept: it came from the file system.
+bool typedTextsFit(const RenameJob &job)
+{
+    if (job.ChangeExtension && !fitsInFileName(job.NewExtension))
+        return false;
+    if (!job.AdvancedEdit)
+        return fitsInFileName(job.AddText);
+    switch (job.Edit.Kind) {
+    case NameEditKind::Replace: return fitsInFileName(job.Edit.ReplaceText);
+    case NameEditKind::Add: return fitsInFileName(job.Edit.InsertText);
+    default: return true;
+    }
+}
+
 } // namespace
 
 Composition ComposeNewName(const RenameJob &job, const QString &scannedFolder, const QString &oldName,
@@ -119,8 +135,7 @@ Composition ComposeNewName(const RenameJob &job, const QString &scannedFolder, c
         return {};
     Composition result{NameOutcome::Planned,
                        {scannedFolder + oldName, job.targetFolder(scannedFolder) + fromCodePoints(*newName)}};
-    if (!fitsInFileName(fromCodePoints(*newName)) || !fitsInLog(result.rename.OldPath)
-        || !fitsInLog(result.rename.NewPath))
+    if (!typedTextsFit(job) || !fitsInLog(result.rename.OldPath) || !fitsInLog(result.rename.NewPath))
         return {NameOutcome::Unsafe, {}};
     counters = next;
     return result;

@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "ValidateJob.h"
 
-#include "platform/FolderListing.h"
+#include "platform/FileOperations.h"
 
 #include <optional>
 
@@ -98,9 +98,7 @@ bool fitsInFileName(const QString &text)
 
 bool FolderExists(const QString &folderPath)
 {
-    FolderListing listing(folderPath, HiddenIncluded);
-    FolderEntry entry;
-    return listing.next(entry);
+    return folderExists(folderPath);
 }
 
 Verdict ValidateJob(const RenameJob &job, MessagePrompter &prompter)

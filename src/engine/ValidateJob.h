@@ -12,10 +12,11 @@ enum class Verdict { Proceed, Stop };
 // message and stops. Nothing is changed before every check has passed.
 Verdict ValidateJob(const RenameJob &job, MessagePrompter &prompter);
 
-// True when listing the folder yields at least one entry ("." at the least).
+// True when the folder itself is there, whatever its listing holds.
 bool FolderExists(const QString &folderPath);
 
-// True when a text can go into a file name: no "/" and no control character.
+// True when a text the user typed can go into a file name: no "/" and no
+// control character. A file's own old name is taken as it is.
 bool fitsInFileName(const QString &text);
 
 } // namespace quorin

@@ -1,8 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "LogNames.h"
 
-#include "platform/FileOperations.h"
-
 
 namespace quorin {
 
@@ -24,7 +22,7 @@ bool isKeptInLogFolder(const QString &name)
 {
     const bool log = name.startsWith(u"Restore") && name.endsWith(u".log");
     const bool states = name.startsWith(u'.') && name.endsWith(u".log.state");
-    return log || states || isTemporaryName(name);
+    return log || states;
 }
 
 } // namespace quorin

@@ -15,7 +15,7 @@ QString statesPathFor(const QString &logPath);
 QString datedLogPath(const QString &logPath, const QDateTime &modified, int attempt);
 
 // Files the program keeps in a log folder: the logs of every type, earlier
-// ones under dated names, their record states and files not yet finished. A
+// ones under dated names, and their record states. A
 // run over the log folder itself never plans them, as it never enters a log
 // folder anywhere else.
 bool isKeptInLogFolder(const QString &name);

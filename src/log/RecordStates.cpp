@@ -36,20 +36,21 @@ bool parse(const QByteArray &bytes, qint64 &records, QByteArray &digest)
 
 FileError RecordStates::create(const QString &folder, qint64 records, const QByteArray &logDigest)
 {
-    if (FileError created = file_.createNew(folder); created.failed())
+    ByteFile file;
+    if (FileError created = file.createNew(folder); created.failed())
         return created;
     records_ = records;
     digest_ = logDigest;
-    FileError written = file_.writeAt(0, header(records, logDigest));
+    FileError written = file.writeAt(0, header(records, logDigest));
     const QByteArray pending(qMin<qint64>(records, 1 << 16), char(RecordState::Pending));
     for (qint64 at = 0; at < records && !written.failed(); at += pending.size())
-        written = file_.writeAt(HeaderSize + at, QByteArrayView(pending).first(qMin<qint64>(pending.size(), records - at)));
-    const QString path = file_.path();
+        written = file.writeAt(HeaderSize + at, QByteArrayView(pending).first(qMin<qint64>(pending.size(), records - at)));
+    created_ = file.path();
     if (!written.failed())
-        written = file_.closeDurably();
+        written = file.closeDurably();
     if (written.failed()) {
-        file_.close();
-        deleteFile(path);
+        file.close();
+        deleteFile(created_);
     }
     return written;
 }
@@ -59,14 +60,16 @@ RecordStates::Found RecordStates::open(const QString &logPath)
     const QString path = statesPathFor(logPath);
     if (!pathExists(path))
         return Found::Absent;
-    if (file_.open(path, true).failed() && file_.open(path, false).failed())
+    if (reader_.open(path, false).failed())
         return Found::Damaged;
     QByteArray bytes(HeaderSize, Qt::Uninitialized);
-    if (file_.readAt(0, bytes.data(), HeaderSize).failed() || !parse(bytes, records_, digest_)
-        || file_.size() != HeaderSize + records_) {
-        file_.close();
+    if (reader_.readAt(0, bytes.data(), HeaderSize).failed() || !parse(bytes, records_, digest_)
+        || reader_.size() != HeaderSize + records_) {
+        reader_.close();
         return Found::Damaged;
     }
+    // States that cannot be written (a read-only card) are still read.
+    writer_.open(path, true);
     return Found::Present;
 }
 
@@ -78,7 +81,7 @@ FileError RecordStates::copyTo(const QString &path)
     const qint64 size = HeaderSize + records_;
     for (qint64 at = 0; at < size && !failure.failed(); at += block.size()) {
         const qint64 length = qMin<qint64>(block.size(), size - at);
-        failure = file_.readAt(at, block.data(), length);
+        failure = reader_.readAt(at, block.data(), length);
         if (!failure.failed())
             failure = copy.writeAt(at, QByteArrayView(block).first(length));
     }
@@ -93,10 +96,16 @@ FileError RecordStates::copyTo(const QString &path)
     return failure;
 }
 
+void RecordStates::close()
+{
+    reader_.close();
+    writer_.close();
+}
+
 std::optional<RecordState> RecordStates::state(qint64 record)
 {
     char byte = 0;
-    if (record < 0 || record >= records_ || file_.readAt(HeaderSize + record, &byte, 1).failed())
+    if (record < 0 || record >= records_ || reader_.readAt(HeaderSize + record, &byte, 1).failed())
         return std::nullopt;
     switch (RecordState(byte)) {
     case RecordState::Renamed:
@@ -113,7 +122,7 @@ std::optional<RecordState> RecordStates::state(qint64 record)
 void RecordStates::set(qint64 record, RecordState state)
 {
     if (record >= 0 && record < records_)
-        file_.writeAt(HeaderSize + record, QByteArrayView(reinterpret_cast<const char *>(&state), 1));
+        writer_.writeAt(HeaderSize + record, QByteArrayView(reinterpret_cast<const char *>(&state), 1));
 }
 
 } // namespace quorin

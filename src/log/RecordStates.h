@@ -34,8 +34,9 @@ public:
     FileError create(const QString &folder, qint64 records, const QByteArray &logDigest);
     // Opens the states beside a log, for writing where that is allowed.
     Found open(const QString &logPath);
-    bool isOpen() const { return file_.isOpen(); }
-    QString path() const { return file_.path(); }
+    bool isOpen() const { return reader_.isOpen(); }
+    // Where create() wrote the states.
+    QString createdPath() const { return created_; }
     qint64 records() const { return records_; }
     QByteArray logDigest() const { return digest_; }
 
@@ -44,10 +45,14 @@ public:
 
     std::optional<RecordState> state(qint64 record);
     void set(qint64 record, RecordState state);
-    void close() { file_.close(); }
+    void close();
 
 private:
-    ByteFile file_;
+    // Reads and writes go through handles of their own: FAT through FUSE
+    // writes a handle's bytes to the wrong place after it has been read.
+    ByteFile reader_;
+    ByteFile writer_;
+    QString created_;
     qint64 records_ = 0;
     QByteArray digest_;
 };

@@ -111,9 +111,9 @@ FileError RenameLog::commit()
         return written;
     FileError named = moveEarlierLogAside(finalPath_);
     if (!named.failed())
-        named = moveFile(states.path(), statesPathFor(finalPath_));
+        named = moveFile(states.createdPath(), statesPathFor(finalPath_));
     if (named.failed()) {
-        deleteFile(states.path());
+        deleteFile(states.createdPath());
         return named;
     }
     if (named = moveFile(path_, finalPath_); named.failed()) {

@@ -28,7 +28,7 @@ public:
 
 private:
     bool undoRecord(qint64 record, const PlannedRename &paths);
-    bool dropUnfinishedCopy(const PlannedRename &paths);
+    FileError renameBack(const PlannedRename &paths);
     bool unreadable(const FileError &failure);
 
     RunHost &host_;
@@ -85,12 +85,7 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     case RecordState::Renamed: ++tally_.renamedByRun; break;
     case RecordState::Pending: break;
     }
-    if (!state && states_.isOpen() && dropUnfinishedCopy(paths)) {
-        ++tally_.alreadyBack;
-        states_.set(record, RecordState::Undone);
-        return true;
-    }
-    const FileError undo = moveFile(paths.NewPath, paths.OldPath);
+    const FileError undo = renameBack(paths);
     if (stopsHere(host_, undo, rule_, tally_))
         return false;
     const bool back = !undo.failed() || (pathExists(paths.OldPath) && !pathExists(paths.NewPath));
@@ -102,14 +97,17 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     return true;
 }
 
-// A run stopped right after copying a file, before it could note the copy,
-// leaves the same bytes under both names: a copy run's copy, or a move across
-// file systems whose original was not yet removed. Taking the copy away gives
-// back the state before the run, and nothing is lost.
-bool Undo::dropUnfinishedCopy(const PlannedRename &paths)
+// A move across file systems, or its undo, stopped after the copy was whole and
+// before the other name went, leaves the same bytes under both names; so does
+// a copy run stopped before it noted the copy. Removing the new name gives back
+// the state before the run, and nothing is lost. Without states the log may be
+// a copy run's of an earlier version, whose copies must stay.
+FileError Undo::renameBack(const PlannedRename &paths)
 {
-    return pathExists(paths.OldPath) && pathExists(paths.NewPath) && sameContent(paths.OldPath, paths.NewPath)
-           && !deleteFile(paths.NewPath).failed();
+    const FileError undo = moveFile(paths.NewPath, paths.OldPath);
+    if (undo.code != FileAlreadyExists || !states_.isOpen())
+        return undo;
+    return removeDuplicate(paths.NewPath, paths.OldPath);
 }
 
 } // namespace

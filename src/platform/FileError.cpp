@@ -19,6 +19,11 @@ FileError FileError::withCode(int code)
     }
 }
 
+FileError FileError::nameNotHeldByTarget()
+{
+    return {PathFileAccessError, QStringLiteral("目标文件系统不能保存这个文件名"), true};
+}
+
 FileError FileError::fromErrno(int err, FileTarget target, bool folderOnPathMissing)
 {
     switch (err) {

@@ -27,10 +27,14 @@ enum class FileTarget { File, Folder };
 struct FileError final {
     int code = NoError;
     QString description;
+    // The target's file system cannot hold the new name, so no rename was tried:
+    // the file is left alone, like a name the log cannot hold. Its code is 75.
+    bool nameNotHeld = false;
 
     bool failed() const { return code != NoError; }
     static FileError none() { return {}; }
     static FileError withCode(int code);
+    static FileError nameNotHeldByTarget();
     static FileError fromErrno(int err, FileTarget target, bool folderOnPathMissing = false);
 };
 

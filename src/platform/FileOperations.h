@@ -13,6 +13,9 @@ namespace quorin {
 
 // True for a folder itself; a symbolic link to a folder is not one.
 bool isFolder(const QString &path);
+// True for a folder, or a link to one: judged by the folder itself, since the
+// root of an empty memory card lists no entry at all, not even ".".
+bool folderExists(const QString &path);
 bool pathExists(const QString &path);
 
 // The modification time of the entry itself, a link not followed.
@@ -26,13 +29,11 @@ struct FileIdentity final {
 };
 FileIdentity identityOf(const QString &path);
 
-// A new hidden name for a file being written: "." and 15 more characters, so
-// a file the program has not finished is never mistaken for a real one.
+// A new hidden name for a file being written, ".quorin-" and six letters or
+// digits: a file the program has not finished is never mistaken for a real one,
+// and no listing delivers it.
 QString temporaryName();
-bool isTemporaryName(QStringView name);
-
-// True when both paths are regular files holding the same bytes.
-bool sameContent(const QString &one, const QString &other);
+bool isTemporaryName(QByteArrayView name);
 
 FileError createFolder(const QString &path);
 // Makes the folder's entries (a new file's name among them) durable.
@@ -41,11 +42,20 @@ FileError removeFolder(const QString &path);
 FileError deleteFile(const QString &path);
 
 // Renames or moves a file. Across file systems the file is copied, flushed and
-// only then removed from where it was.
+// only then removed from where it was. On a file system that cannot hold a
+// character of the new name (FAT), nothing is tried: nameNotHeld.
 FileError moveFile(const QString &from, const QString &to);
 
-// Copies a file with its mode and modification time, a symbolic link as a link.
-// A copy that fails part-way leaves no partial target behind.
+// Copies a file with its mode and modification time where the target can keep
+// them, a symbolic link as a link (refused with 75 where the target has none).
+// The target's name only ever holds a whole copy: the copy is written under a
+// hidden ".quorin-XXXXXX" name beside it first.
 FileError copyFile(const QString &from, const QString &to);
+
+// For a move across file systems cut short after its copy was whole: when
+// duplicate holds exactly the bytes of original (or, as links, the same
+// target), and the two are not one file under two names, original is made
+// durable and duplicate removed. Otherwise FileAlreadyExists and nothing changes.
+FileError removeDuplicate(const QString &duplicate, const QString &original);
 
 } // namespace quorin

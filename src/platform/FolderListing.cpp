@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "FolderListing.h"
 
+#include "FileOperations.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -24,20 +26,28 @@ FolderListing::~FolderListing()
 
 bool FolderListing::next(FolderEntry &entry)
 {
+    QByteArrayView name;
+    bool isFolder = false;
+    if (!nextRaw(name, isFolder))
+        return false;
+    fillEntry(entry, name, isFolder);
+    return true;
+}
+
+bool FolderListing::nextRaw(QByteArrayView &name, bool &isFolder)
+{
     if (!dir_)
         return false;
     for (;;) {
         const dirent *raw = readdir(dir_);
         if (!raw)
             return false;
-        const char *name = raw->d_name;
-        const bool dotEntry = std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
-        if (name[0] == '.' && !dotEntry && !includeHidden_)
+        const char *text = raw->d_name;
+        const bool dotEntry = std::strcmp(text, ".") == 0 || std::strcmp(text, "..") == 0;
+        if (text[0] == '.' && !dotEntry && (!includeHidden_ || isTemporaryName(text)))
             continue;
-        const auto length = qsizetype(std::strlen(name));
-        entry.nameIsFaithful = isValidUtf8(name, length);
-        entry.name = QString::fromUtf8(name, length);
-        entry.isFolder = isFolderEntry(raw);
+        name = QByteArrayView(text, qsizetype(std::strlen(text)));
+        isFolder = isFolderEntry(raw);
         return true;
     }
 }
@@ -51,6 +61,21 @@ bool FolderListing::isFolderEntry(const dirent *entry) const
     if (fstatat(dirfd(dir_), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
     return S_ISDIR(info.st_mode);
+}
+
+QString nameFromBytes(QByteArrayView bytes)
+{
+    static constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+    if (!bytes.startsWith(ByteOrderMark))
+        return QString::fromUtf8(bytes);
+    return QChar(0xFEFF) + nameFromBytes(bytes.sliced(ByteOrderMark.size()));
+}
+
+void fillEntry(FolderEntry &entry, QByteArrayView name, bool isFolder)
+{
+    entry.nameIsFaithful = isValidUtf8(name.data(), name.size());
+    entry.name = nameFromBytes(name);
+    entry.isFolder = isFolder;
 }
 
 bool isValidUtf8(const char *text, qsizetype length)

@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
@@ -34,6 +35,9 @@ public:
     bool isOpen() const { return dir_ != nullptr; }
     int openError() const { return openErrno_; }
     bool next(FolderEntry &entry);
+    // The next entry as the file system holds its name; the bytes last until
+    // the next call.
+    bool nextRaw(QByteArrayView &name, bool &isFolder);
 
 private:
     bool isFolderEntry(const dirent *entry) const;
@@ -44,5 +48,12 @@ private:
 };
 
 bool isValidUtf8(const char *text, qsizetype length);
+
+// A name's text exactly as its bytes spell it: unlike QString::fromUtf8, a
+// leading U+FEFF is kept, since it tells two files apart.
+QString nameFromBytes(QByteArrayView bytes);
+
+// An entry with its name's text and whether that text is faithful.
+void fillEntry(FolderEntry &entry, QByteArrayView name, bool isFolder);
 
 } // namespace quorin

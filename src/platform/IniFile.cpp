@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "IniFile.h"
 
+#include "FolderListing.h"
+
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
@@ -85,7 +87,8 @@ QString ReadIniValue(const QString &file, const QString &section, const QString 
         return {};
     const QList<QByteArray> lines = splitLines(in.readAll());
     const Location at = locate(lines, section, key);
-    return at.key < 0 ? QString() : QString::fromUtf8(parseLine(lines[at.key]).value);
+    // A folder's name may start with U+FEFF, which a plain decoding would drop.
+    return at.key < 0 ? QString() : nameFromBytes(parseLine(lines[at.key]).value);
 }
 
 void WriteIniValue(const QString &file, const QString &section, const QString &key,

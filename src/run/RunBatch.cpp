@@ -9,7 +9,7 @@
 #include "log/RenameLog.h"
 #include "log/StopRun.h"
 #include "platform/FileOperations.h"
-#include "platform/FolderListing.h"
+#include "platform/SortedFolderListing.h"
 
 #include <deque>
 
@@ -85,7 +85,7 @@ RunReport BatchRun::finish(RunReport::Ending ending)
     return report_;
 }
 
-// Breadth first: the source folder, its sub-folders in listing order, theirs,
+// Breadth first: the source folder, its sub-folders in name order, theirs,
 // and so on. No file is touched while any folder is being listed, so a listing
 // never meets a name the run has just given.
 Step BatchRun::plan()
@@ -105,7 +105,7 @@ Step BatchRun::plan()
 
 Step BatchRun::planFolder(const QString &folder)
 {
-    FolderListing listing(folder, start_.attributeMask());
+    SortedFolderListing listing(folder, start_.attributeMask());
     inLogFolder_ = logFolder_.valid && identityOf(folder) == logFolder_;
     const RenameJob folderJob = host_.currentJob();
     if (!folderJob.AdvancedEdit)
@@ -205,7 +205,7 @@ Step BatchRun::carryOut(const PlannedRename &record)
         endWithGeneralError(host_, result);
         return Step::End;
     }
-    ++(result.failed() ? report_.passedOver : report_.done);
+    ++(result.nameNotHeld ? report_.leftAlone : result.failed() ? report_.passedOver : report_.done);
     states_.set(counters_.PlannedCount,
                 result.failed() ? RecordState::PassedOver : copy ? RecordState::Copied : RecordState::Renamed);
     host_.setProgress(progress::Renaming, ++counters_.PlannedCount);

@@ -1,0 +1,22 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#pragma once
+
+#include <QByteArrayView>
+
+namespace quorin {
+
+// Returned instead of an errno when the target's file system needs the checked
+// rename and the new name holds a character FAT cannot hold.
+inline constexpr int NameNotHeld = -1;
+
+// Renames a file without ever replacing one: 0, an errno (EEXIST for a taken
+// target) or NameNotHeld. Both paths are on one file system.
+int renameWithoutReplacing(const char *from, const char *to);
+
+// The folder part of a path, "/" for a file in the root.
+QByteArrayView folderOf(QByteArrayView path);
+
+// Two names in one folder that differ at most in case: on FAT, one file.
+bool sameNameIgnoringCase(QByteArrayView first, QByteArrayView second);
+
+} // namespace quorin

@@ -1,0 +1,114 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "MemoryCard.h"
+#include "RunFixture.h"
+
+#include "engine/ValidateJob.h"
+#include "platform/FileOperations.h"
+#include "platform/FolderListing.h"
+
+#include <QFile>
+
+#include <memory>
+
+using namespace quorin;
+using namespace quorin::test;
+
+namespace {
+
+class MemoryCardTest : public RunFixture, public ::testing::WithParamInterface<CardFormat> {
+protected:
+    void SetUp() override
+    {
+        card = std::make_unique<MemoryCard>(dir, GetParam());
+        if (!card->mounted())
+            GTEST_SKIP() << formatName(GetParam()) << " card: " << card->problem().toStdString();
+    }
+
+    QString onCard(const QString &name) const { return card->root() + name; }
+
+    QStringList listed() const
+    {
+        QStringList names;
+        FolderListing listing(card->root(), HiddenIncluded);
+        FolderEntry entry;
+        while (listing.next(entry))
+            if (entry.name != u"." && entry.name != u"..")
+                names << entry.name;
+        names.sort();
+        return names;
+    }
+
+    std::unique_ptr<MemoryCard> card;
+};
+
+} // namespace
+
+TEST_P(MemoryCardTest, renamesAndCopies_neverReplace_caseOnlyGoesAhead_andNamesFatCannotHoldAreNeverTried)
+{
+    EXPECT_TRUE(FolderExists(card->root())) << "the root of an empty card lists nothing, yet it is there";
+    dir.write("card/a.jpg", "a");
+    dir.write("card/c.jpg", "c");
+    EXPECT_FALSE(moveFile(onCard("a.jpg"), onCard("b.jpg")).failed());
+    EXPECT_EQ(moveFile(onCard("b.jpg"), onCard("c.jpg")).code, FileAlreadyExists);
+    EXPECT_EQ(readAll(onCard("c.jpg")), "c");
+    EXPECT_FALSE(moveFile(onCard("b.jpg"), onCard("B.jpg")).failed()) << "case only";
+    EXPECT_EQ(listed(), QStringList({"B.jpg", "c.jpg"}));
+    EXPECT_EQ(moveFile(onCard("B.jpg"), onCard("C.JPG")).code, FileAlreadyExists) << "another file, case aside";
+
+    for (const QString name : {"x:b.jpg", "q?.jpg", "a\\b.jpg", "trailing.", "trailing ", "tab\tb.jpg"}) {
+        SCOPED_TRACE(name.toStdString());
+        const FileError refused = moveFile(onCard("B.jpg"), onCard(name));
+        EXPECT_TRUE(refused.nameNotHeld);
+        EXPECT_EQ(refused.code, PathFileAccessError);
+        EXPECT_EQ(readAll(onCard("B.jpg")), "a");
+    }
+
+    EXPECT_FALSE(copyFile(onCard("B.jpg"), onCard("copy.jpg")).failed()) << "a mode FAT cannot keep is no failure";
+    EXPECT_EQ(readAll(onCard("copy.jpg")), "a");
+    EXPECT_EQ(copyFile(onCard("B.jpg"), onCard("COPY.jpg")).code, FileAlreadyExists);
+    QFile::link(dir.file("elsewhere.jpg"), dir.file("link.jpg"));
+    EXPECT_EQ(copyFile(dir.file("link.jpg"), onCard("link.jpg")).code, PathFileAccessError);
+
+    EXPECT_EQ(removeDuplicate(onCard("b.jpg"), onCard("B.jpg")).code, FileAlreadyExists)
+        << "one file under two spellings is no duplicate";
+    EXPECT_EQ(listed(), QStringList({"B.jpg", "c.jpg", "copy.jpg"})) << "no temporary copy is left behind";
+}
+
+TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
+{
+    makeFiles({"a.jpg", "b.jpg"});
+    const auto before = snapshot(src());
+    host.job.CopyToDestination = true;
+    host.job.DestinationFolder = card->root();
+    RunReport report = run();
+    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
+    EXPECT_EQ(report.done, 2);
+    EXPECT_EQ(readAll(onCard("p001a.jpg")), "a.jpg");
+
+    host.job.CopyToDestination = false;
+    host.job.MoveToDestination = true;
+    host.job.AddText = "m";
+    report = run();
+    EXPECT_EQ(report.done, 2);
+    EXPECT_EQ(readAll(onCard("m002b.jpg")), "b.jpg");
+    EXPECT_TRUE(restore(report.logPath).everyFileRestored());
+    EXPECT_EQ(snapshot(src()), before);
+
+    host.job.MoveToDestination = false;
+    host.job.SourceFolder = card->root();
+    host.job.AddText = "x:";
+    const auto onCardBefore = snapshot(card->root());
+    report = run();
+    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
+    EXPECT_EQ(report.leftAlone, 2);
+    EXPECT_EQ(snapshot(card->root()), onCardBefore);
+
+    host.job.AddText = "q";
+    EXPECT_TRUE(run().everyFileHandled());
+    EXPECT_TRUE(exists(onCard("q001p001a.jpg")));
+    EXPECT_TRUE(restore(logPath()).everyFileRestored());
+    EXPECT_EQ(snapshot(card->root()), onCardBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, MemoryCardTest, ::testing::Values(CardFormat::Fat, CardFormat::ExFat),
+                         [](const auto &info) { return std::string(formatName(info.param)); });
