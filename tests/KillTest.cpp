@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +29,8 @@ struct Mode {
     QStringList options;
     // The earlier run whose log the killed run finds in its place.
     QString earlierSource;
+    // Where the files go, for a copy or a move.
+    QString destination;
 };
 
 class KilledRun : public ::testing::Test {
@@ -94,15 +98,19 @@ protected:
 
 TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
 {
-    const Mode modes[] = {
-        {"in place with sub-folders", {"--subdirs"}, QString()},
-        {"copy", {"--copy", "--dest", dir.file("out")}, dir.file("src2")},
-        {"move", {"--move", "--dest", dir.file("out")}, dir.file("src2")},
+    QList<Mode> modes = {
+        {"in place with sub-folders", {"--subdirs"}, QString(), QString()},
+        {"copy", {"--copy", "--dest", dir.file("out")}, dir.file("src2"), dir.file("out")},
+        {"move", {"--move", "--dest", dir.file("out")}, dir.file("src2"), dir.file("out")},
     };
+    // A move into another file system copies each file, then removes it.
+    QTemporaryDir shm(QStringLiteral("/dev/shm/quorin-kill-XXXXXX"));
+    if (shm.isValid() && QStorageInfo(shm.path()) != QStorageInfo(dir.path()))
+        modes.append({"move across file systems", {"--move", "--dest", shm.path()}, dir.file("src2"), shm.path()});
     int kills = 0;
     for (const Mode &mode : modes) {
         SCOPED_TRACE(mode.name);
-        const QString logFolder = mode.earlierSource.isEmpty() ? dir.file("src/Restore") : dir.file("out/Restore");
+        const QString logFolder = (mode.destination.isEmpty() ? dir.file("src") : mode.destination) + "/Restore";
         bool killed = true;
         for (long k = 1; killed; ++k) {
             SCOPED_TRACE(k);
@@ -120,6 +128,8 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
             EXPECT_EQ(after, before);
             for (const char *folder : {"src", "src2", "out"})
                 QDir(dir.file(folder)).removeRecursively();
+            QDir(shm.path()).removeRecursively();
+            QDir().mkpath(shm.path());
             if (HasFailure())
                 return;
         }
