@@ -47,6 +47,13 @@ if "$cli" survey "$flat" >/dev/null 2>&1; then
   compare "survey (flat)" "$cli survey '$flat'" "$base survey '$flat'"
   compare "survey (1000x100)" "$cli survey --subdirs '$nested'" "$base survey '$nested'"
 fi
+# A tree written just before each survey and never synced, as one just
+# unpacked: a survey that waited on the disk would wait for all of it.
+fresh_tree="rm -rf '$work/fresh' && '$base' make '$work/fresh' 300 1000"
+compare "survey (fresh 300x1000)" \
+  --prepare "$fresh_tree" "$cli survey --subdirs '$work/fresh'" \
+  --prepare "$fresh_tree" "$base survey '$work/fresh'"
+rm -rf "$work/fresh"
 compare "run in place" \
   --prepare "$fresh" "$cli run --source '$flat' ${run_args[*]}" \
   --prepare "$fresh" "$base rename '$flat'"

@@ -1,9 +1,12 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "CliHost.h"
 
+#include "TerminalQuestion.h"
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace quorin::cli {
 namespace {
@@ -12,9 +15,25 @@ volatile std::sig_atomic_t interrupted = 0;
 
 void onInterrupt(int) { interrupted = 1; }
 
+bool isQuestion(const MessageBox &box)
+{
+    return box.buttons != MessageButtons::Ok;
+}
+
+MessageAnswer answer(MessageButtons buttons, bool yes)
+{
+    if (buttons == MessageButtons::YesNo)
+        return yes ? MessageAnswer::Yes : MessageAnswer::No;
+    return yes ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
 } // namespace
 
-CliHost::CliHost(const RenameJob &job, bool yes) : job_(job), yes_(yes) {}
+CliHost::CliHost(const RenameJob &job, bool yes)
+    : job_(job), yes_(yes), stdoutIsTerminal_(isatty(STDOUT_FILENO) == 1),
+      stdinIsTerminal_(isatty(STDIN_FILENO) == 1)
+{
+}
 
 CliHost::~CliHost() { status_.finish(); }
 
@@ -34,7 +53,7 @@ void CliHost::processEvents()
     if (!interrupted)
         return;
     interrupted = 0;
-    if (runInProgress_)
+    if (runInProgress_ || stopsAnyTime_)
         stop_ = true;
 }
 
@@ -45,17 +64,43 @@ void CliHost::endProgram()
     std::_Exit(GeneralErrorStatus);
 }
 
+// A question shows its text, then "[y/N]" where the answer is typed.
 MessageAnswer CliHost::showMessage(const MessageBox &box)
 {
-    status_.breakLine();
-    std::fprintf(stderr, "%s\n%s\n", qUtf8Printable(box.title), qUtf8Printable(QString(box.prompt).replace(u'\r', u'\n')));
+    status_.clear();
+    const QString prompt = QString(box.prompt).replace(u'\r', u'\n');
+    const bool asked = isQuestion(box) && !yes_ && stdinIsTerminal_;
+    std::fprintf(stderr, "%s\n%s%s", qUtf8Printable(box.title), qUtf8Printable(prompt), asked ? " [y/N] " : "\n");
     std::fflush(stderr);
-    switch (box.buttons) {
-    case MessageButtons::YesNo: return yes_ ? MessageAnswer::Yes : MessageAnswer::No;
-    case MessageButtons::OkCancel: return yes_ ? MessageAnswer::Ok : MessageAnswer::Cancel;
-    case MessageButtons::Ok: break;
-    }
-    return MessageAnswer::Ok;
+    status_.superseded();
+    if (!isQuestion(box))
+        return MessageAnswer::Ok;
+    return answer(box.buttons, confirmed());
+}
+
+bool CliHost::confirmed()
+{
+    if (yes_)
+        return true;
+    if (stdinIsTerminal_)
+        return readYes();
+    std::fputs("quorin-cli: not asked, as standard input is not a terminal: answered no; give --yes to answer yes\n",
+               stderr);
+    return false;
+}
+
+bool CliHost::printResult(const QByteArray &bytes)
+{
+    if (stdoutIsTerminal_)
+        status_.clear();
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+}
+
+void CliHost::say(const QString &line)
+{
+    status_.finish();
+    std::fprintf(stderr, "%s\n", qUtf8Printable(line));
+    std::fflush(stderr);
 }
 
 } // namespace quorin::cli

@@ -5,11 +5,13 @@
 
 #include "engine/RunHost.h"
 
+#include <QByteArray>
+
 namespace quorin::cli {
 
 // The engine's host on a terminal: message boxes go to standard error as their
-// title and prompt, confirmations are answered yes only when the user said so,
-// and Ctrl+C during a run is Esc answered OK.
+// title and prompt; a question is asked on a terminal, answered by --yes, or
+// answered no; Ctrl+C during a run is Esc answered OK.
 class CliHost final : public RunHost {
 public:
     CliHost(const RenameJob &job, bool yes);
@@ -18,6 +20,8 @@ public:
 
     // From now on Ctrl+C asks the run to stop instead of ending the program.
     static void catchInterrupt();
+    // Ctrl+C stops whatever the engine does, not only a run: a restore too.
+    void stopOnEveryInterrupt() { stopsAnyTime_ = true; }
 
     RenameJob currentJob() override { return job_; }
     void setStatus(const QString &text) override { status_.show(text); }
@@ -32,13 +36,25 @@ public:
     QDateTime now() override { return QDateTime::currentDateTime(); }
     MessageAnswer showMessage(const MessageBox &box) override;
 
+    // A result on standard output; false when it could not be written.
+    bool printResult(const QByteArray &bytes);
+    // The command line's own words on standard error, after the last status text.
+    void say(const QString &line);
+    // The result printed stands in for the status line's last text.
+    void dropStatus() { status_.superseded(); }
+
     static constexpr int GeneralErrorStatus = 5;
 
 private:
+    bool confirmed();
+
     RenameJob job_;
     bool yes_;
     bool stop_ = false;
     bool runInProgress_ = false;
+    bool stopsAnyTime_ = false;
+    bool stdoutIsTerminal_;
+    bool stdinIsTerminal_;
     StatusLine status_;
 };
 

@@ -1,21 +1,14 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "CommandLine.h"
 
+#include "engine/ValidateJob.h"
+
 #include <QDir>
 #include <QSet>
 
-namespace quorin::cli {
+#include <optional>
 
-const char *const UsageText =
-    "usage: quorin-cli survey [--subdirs] [--hidden] DIR\n"
-    "       quorin-cli run --source DIR --type TYPE [--dest DIR] [--copy | --move]\n"
-    "                      [--subdirs] [--continuous] [--hidden] [--new-ext EXT]\n"
-    "                      [--add TEXT] [--prefix | --suffix | --drop-old-name] [--style 001|001_|1|1_]\n"
-    "                      [--replace FIND --with TEXT | --delete-text TEXT\n"
-    "                       | --insert TEXT [--at-end] | --delete-count N [--at-end]]\n"
-    "                      [--yes]\n"
-    "       quorin-cli restore [--yes] LOG\n"
-    "       quorin-cli --help | --version\n";
+namespace quorin::cli {
 
 namespace {
 
@@ -26,8 +19,16 @@ Invocation invocation(Command command)
     return call;
 }
 
-const QSet<QString> RunFlags = {"--copy", "--move", "--subdirs", "--continuous", "--hidden", "--prefix",
-                                "--suffix", "--drop-old-name", "--at-end", "--yes"};
+Invocation help(Command topic)
+{
+    Invocation call = invocation(Command::Help);
+    call.helpTopic = topic;
+    return call;
+}
+
+const QSet<QString> HelpFlags = {"--help", "-h"};
+const QSet<QString> RunFlags = {"--copy",   "--move",   "--subdirs", "--continuous", "--hidden",  "--prefix",
+                                "--suffix", "--drop-old-name", "--at-end", "--yes", "--dry-run", "-z"};
 const QSet<QString> RunValues = {"--source", "--type", "--dest", "--new-ext", "--add", "--style",
                                  "--replace", "--with", "--delete-text", "--insert", "--delete-count"};
 
@@ -39,17 +40,23 @@ public:
     bool has(const QString &name) const { return given_.contains(name); }
     QString value(const QString &name) const { return given_.value(name); }
     int count(std::initializer_list<const char *> names) const;
+    bool asksForHelp() const { return count({"--help", "-h"}) > 0; }
 
 private:
     QHash<QString, QString> given_;
 };
 
+// Every argument that starts with "-" is an option, up to a "--" that ends them.
 QString Options::parse(const QStringList &args, const QSet<QString> &flags, const QSet<QString> &values,
                        QStringList &operands)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
-        if (!arg.startsWith(u"--") || arg == u"--") {
+        if (arg == u"--") {
+            operands << args.mid(i + 1);
+            break;
+        }
+        if (!arg.startsWith(u'-') || arg == u"-") {
             operands << arg;
             continue;
         }
@@ -92,12 +99,14 @@ QString conflict(const Options &o)
         return QStringLiteral("--at-end needs --insert or --delete-count");
     if (o.has("--style") && !QStringList({"001", "001_", "1", "1_"}).contains(o.value("--style")))
         return QStringLiteral("--style is one of 001, 001_, 1 and 1_");
-    if (o.value("--type").contains(u'/'))
-        return QStringLiteral("--type is a file type such as JPG, without \"/\"");
+    if (!fitsInFileName(o.value("--type")))
+        return QStringLiteral("--type is a file type such as JPG, without \"/\" or control characters");
     if (o.value("--new-ext").size() > 3)
         return QStringLiteral("--new-ext takes at most 3 characters");
     if (o.value("--delete-count").size() > 2)
         return QStringLiteral("--delete-count takes at most 2 characters");
+    if (o.has("-z") && !o.has("--dry-run"))
+        return QStringLiteral("-z goes with --dry-run");
     if (!o.has("--source"))
         return QStringLiteral("--source is required");
     return {};
@@ -160,13 +169,17 @@ Invocation parseRun(const QStringList &args)
     Invocation call = invocation(Command::Run);
     Options options;
     QStringList operands;
-    call.usageError = options.parse(args, RunFlags, RunValues, operands);
+    call.usageError = options.parse(args, RunFlags + HelpFlags, RunValues, operands);
+    if (options.asksForHelp())
+        return help(Command::Run);
     if (call.usageError.isEmpty() && !operands.isEmpty())
         call.usageError = QStringLiteral("unexpected argument %1").arg(operands.first());
     if (call.usageError.isEmpty())
         call.usageError = conflict(options);
     call.job = runJob(options);
     call.yes = options.has("--yes");
+    call.dryRun = options.has("--dry-run");
+    call.nulSeparated = options.has("-z");
     return call;
 }
 
@@ -175,7 +188,9 @@ Invocation parseWithOneOperand(Command command, const QStringList &args, const Q
     Invocation call = invocation(command);
     Options options;
     QStringList operands;
-    call.usageError = options.parse(args, flags, {}, operands);
+    call.usageError = options.parse(args, flags + HelpFlags, {}, operands);
+    if (options.asksForHelp())
+        return help(command);
     if (call.usageError.isEmpty() && operands.size() != 1)
         call.usageError = QStringLiteral("expected exactly one path");
     call.path = absolute(operands.value(0));
@@ -186,21 +201,44 @@ Invocation parseWithOneOperand(Command command, const QStringList &args, const Q
     return call;
 }
 
+std::optional<Command> commandNamed(const QString &name)
+{
+    if (name == u"run")
+        return Command::Run;
+    if (name == u"survey")
+        return Command::Survey;
+    if (name == u"restore")
+        return Command::Restore;
+    return {};
+}
+
+Invocation parseHelp(const QStringList &rest)
+{
+    if (rest.isEmpty())
+        return help(Command::Help);
+    const std::optional<Command> topic = commandNamed(rest.first());
+    Invocation call = help(topic.value_or(Command::Help));
+    if (!topic || rest.size() > 1)
+        call.usageError = QStringLiteral("help takes one of run, survey and restore");
+    return call;
+}
+
 } // namespace
 
 Invocation parseCommandLine(const QStringList &arguments)
 {
     const QString first = arguments.value(0);
     const QStringList rest = arguments.mid(1);
-    if (first == u"--help" && rest.isEmpty())
-        return invocation(Command::Help);
+    if (first == u"help" || first == u"--help" || first == u"-h")
+        return parseHelp(rest);
     if (first == u"--version" && rest.isEmpty())
         return invocation(Command::Version);
-    if (first == u"run")
+    const std::optional<Command> command = commandNamed(first);
+    if (command == Command::Run)
         return parseRun(rest);
-    if (first == u"survey")
+    if (command == Command::Survey)
         return parseWithOneOperand(Command::Survey, rest, {"--subdirs", "--hidden"});
-    if (first == u"restore")
+    if (command == Command::Restore)
         return parseWithOneOperand(Command::Restore, rest, {"--yes"});
     Invocation call;
     call.usageError = first.isEmpty() ? QStringLiteral("no command given") : QStringLiteral("unknown command %1").arg(first);

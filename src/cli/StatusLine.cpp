@@ -17,7 +17,7 @@ void StatusLine::show(const QString &text)
 {
     text_ = text;
     progress_ = nullptr;
-    pending_ = true;
+    unsaid_ = true;
     drawIfDue();
 }
 
@@ -25,7 +25,7 @@ void StatusLine::show(const ProgressText &text, qint64 count)
 {
     progress_ = &text;
     count_ = count;
-    pending_ = true;
+    unsaid_ = false;
     drawIfDue();
 }
 
@@ -49,29 +49,25 @@ void StatusLine::draw()
 {
     std::fprintf(stderr, "\r%s\033[K", qUtf8Printable(pendingText()));
     std::fflush(stderr);
-    pending_ = false;
     drawnInPlace_ = true;
 }
 
-// The line left on screen shows the latest text, not the last one drawn in time.
-void StatusLine::breakLine()
+void StatusLine::clear()
 {
     if (!drawnInPlace_)
         return;
-    if (pending_)
-        draw();
-    std::fputc('\n', stderr);
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
     drawnInPlace_ = false;
 }
 
 void StatusLine::finish()
 {
-    if (pending_ && terminal_)
-        draw();
-    else if (pending_)
-        std::fprintf(stderr, "%s\n", qUtf8Printable(pendingText()));
-    pending_ = false;
-    breakLine();
+    clear();
+    if (unsaid_)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(text_));
+    std::fflush(stderr);
+    unsaid_ = false;
 }
 
 } // namespace quorin::cli

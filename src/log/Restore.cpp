@@ -59,6 +59,11 @@ RestoreReport restoreFromLog(RunHost &host, const QString &path)
             return result;
         }
     }
+    // Only a host that can stop a restore asks to, and it reports the stop itself.
+    if (tally.stopped) {
+        result.ending = RestoreReport::Ending::Stopped;
+        return result;
+    }
     report(host, result);
     return result;
 }

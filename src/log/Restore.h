@@ -7,7 +7,13 @@
 namespace quorin {
 
 struct RestoreReport final {
-    enum class Ending { Refused, Declined, Completed, Ended };
+    enum class Ending {
+        Refused,
+        Declined,
+        Completed,
+        Stopped,  // the host asked to stop between two records; the log is kept
+        Ended,
+    };
     Ending ending = Ending::Refused;
     qint64 tried = 0;
     qint64 restored = 0;

@@ -62,6 +62,10 @@ UndoTally Undo::run(const QString &logPath, qint64 records)
             return tally_;
         host_.setProgress(progress::Restoring, ++tally_.tried);
         host_.processEvents();
+        if (!reader.atBegin() && host_.stopRequested()) {
+            tally_.stopped = true;
+            return tally_;
+        }
     }
     return tally_;
 }

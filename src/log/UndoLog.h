@@ -24,8 +24,10 @@ struct UndoTally final {
     bool unreadable = false;
     // An unexpected failure ended the program.
     bool ended = false;
+    // The host asked to stop before the first record was reached.
+    bool stopped = false;
 
-    bool keepLog() const { return failed > 0 || unreadable; }
+    bool keepLog() const { return failed > 0 || unreadable || stopped; }
 };
 
 // Gives the first `records` records of a log (all of them when negative) their
@@ -33,7 +35,9 @@ struct UndoTally final {
 // that a later record then took, and only the reverse order undoes such chains.
 // The states beside the log say which records the run passed over or copied
 // (nothing to undo) and which are undone already; each undo is written there.
-// Failures the rule passes over leave that record as it is.
+// Failures the rule passes over leave that record as it is. A stop the host
+// asks for ends the undo between two records; the records left keep their
+// state, so undoing the log again finishes it.
 UndoTally undoLog(RunHost &host, const QString &logPath, qint64 records, const ErrorRule &rule);
 
 } // namespace quorin

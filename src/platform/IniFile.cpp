@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "IniFile.h"
 
+#include "FileOperations.h"
 #include "FolderListing.h"
 
 #include <QByteArrayView>
@@ -8,7 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
+
+#include <cstdio>
 
 namespace quorin {
 
@@ -78,6 +80,23 @@ QList<QByteArray> splitLines(QByteArray content)
     return lines;
 }
 
+// Written whole under a new name, then renamed over the old file, so that a
+// reader finds the old file or the new one, never half of one. Not synced:
+// the sync would wait for everything else the file system has yet to write
+// (a survey of a freshly unpacked tree would wait on the whole tree), and a
+// crash can only cost the latest value of the program's own setting.
+void replaceWhole(const QString &file, const QByteArray &content)
+{
+    const QString temporary = QFileInfo(file).absolutePath() + u'/' + temporaryName();
+    QFile out(temporary);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return;
+    const bool written = out.write(content) == content.size() && out.flush();
+    out.close();
+    if (!written || std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(file).constData()) != 0)
+        QFile::remove(temporary);
+}
+
 } // namespace
 
 QString ReadIniValue(const QString &file, const QString &section, const QString &key)
@@ -113,9 +132,7 @@ void WriteIniValue(const QString &file, const QString &section, const QString &k
         lines << '[' + section.toUtf8() + ']' + cr << keyLine;
 
     QDir().mkpath(QFileInfo(file).absolutePath());
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && out.write(lines.join('\n') + '\n') >= 0)
-        out.commit();
+    replaceWhole(file, lines.join('\n') + '\n');
 }
 
 } // namespace quorin

@@ -15,8 +15,9 @@ namespace quorin {
 QString ReadIniValue(const QString &file, const QString &section, const QString &key);
 
 // Sets one value, adding the file (and its folder), the section or the key where missing and
-// keeping every other line. The file is replaced whole, so a crash leaves the
-// old file or the new one, never half of one. A value that holds a line break
+// keeping every other line. The file is replaced whole, so a reader finds the
+// old file or the new one, never half of one; it is not synced, so a crash may
+// lose the latest value (an empty or missing file reads as no value). A value that holds a line break
 // cannot be kept in a line-based file and is not written; a write that fails
 // leaves the old file, and neither is reported.
 void WriteIniValue(const QString &file, const QString &section, const QString &key,

@@ -1,57 +1,40 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RunBatch.h"
 
+#include "PlanRun.h"
+
 #include "engine/GeneralError.h"
 #include "engine/NewName.h"
 #include "engine/ValidateJob.h"
-#include "log/LogNames.h"
 #include "log/RecordStates.h"
 #include "log/RenameLog.h"
 #include "log/StopRun.h"
 #include "platform/FileOperations.h"
-#include "platform/SortedFolderListing.h"
-
-#include <deque>
 
 namespace quorin {
 namespace {
 
 enum class Step { Next, Stop, End, LogFailed };
 
-// Folder paths as the window holds them may be spelled with doubled
-// separators, "." or ".."; the log must name every file one way only.
-RenameJob cleaned(RenameJob job)
-{
-    job.SourceFolder = asFolderPath(job.SourceFolder);
-    job.DestinationFolder = asFolderPath(job.DestinationFolder);
-    return job;
-}
-
-class BatchRun final {
+class BatchRun final : private PlanSink {
 public:
     BatchRun(RunHost &host, const RenameJob &job) : host_(host), start_(cleaned(job)) {}
     RunReport run();
 
 private:
     Step plan();
-    Step planFolder(const QString &folder);
-    Step planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob);
+    FileError take(const PlannedRename &rename) override { return log_.AppendLogRecord(rename); }
     Step execute();
     Step carryOut(const PlannedRename &record);
     void complete();
-    RenameJob fileJob(const RenameJob &folderJob);
-    bool isLogFolderFile(const QString &name) const;
     void refuseLog(const FileError &error);
     RunReport finish(RunReport::Ending ending);
 
     RunHost &host_;
     const RenameJob start_;
     RenameLog log_;
-    FileIdentity logFolder_;
-    bool inLogFolder_ = false;
     RecordStates states_;
     NameCounters counters_;
-    std::deque<QString> folderQueue_;
     RunReport report_;
 };
 
@@ -64,7 +47,6 @@ RunReport BatchRun::run()
         return finish(RunReport::Ending::LogRefused);
     }
     report_.logPath = log_.finalPath();
-    logFolder_ = identityOf(RenameLog::folderFor(start_.DestinationFolder));
     host_.setStartEnabled(false);
     host_.setRunInProgress(true);
     Step step = plan();
@@ -85,89 +67,22 @@ RunReport BatchRun::finish(RunReport::Ending ending)
     return report_;
 }
 
-// Breadth first: the source folder, its sub-folders in name order, theirs,
-// and so on. No file is touched while any folder is being listed, so a listing
-// never meets a name the run has just given.
 Step BatchRun::plan()
 {
-    folderQueue_.push_back(start_.SourceFolder);
-    while (!folderQueue_.empty()) {
-        const QString folder = asFolderPath(folderQueue_.front());
-        folderQueue_.pop_front();
-        if (const Step step = planFolder(folder); step != Step::Next)
-            return step;
-        if (!host_.currentJob().IncludeSubfolders)
-            break;
-        host_.processEvents();
+    const PlanReport planned = PlanRun(host_, start_, *this);
+    report_.filesOfType = planned.filesOfType;
+    report_.leftAlone = planned.leftAlone;
+    switch (planned.ending) {
+    case PlanReport::Ending::Planned: break;
+    case PlanReport::Ending::Stopped:
+        closeAllFiles();
+        CancelRun(host_, log_.path());
+        return Step::Stop;
+    case PlanReport::Ending::SinkFailed:
+        refuseLog(planned.sinkError);
+        return Step::LogFailed;
     }
     return Step::Next;
-}
-
-Step BatchRun::planFolder(const QString &folder)
-{
-    SortedFolderListing listing(folder, start_.attributeMask());
-    inLogFolder_ = logFolder_.valid && identityOf(folder) == logFolder_;
-    const RenameJob folderJob = host_.currentJob();
-    if (!folderJob.AdvancedEdit)
-        counters_.SequenceNumber = folderJob.ContinuousNumbering ? counters_.PlannedCount : 0;
-    FolderEntry entry;
-    while (listing.next(entry)) {
-        if (const Step step = planFile(entry, folder, folderJob); step != Step::Next)
-            return step;
-        host_.processEvents();
-        if (host_.stopRequested()) {
-            closeAllFiles();
-            CancelRun(host_, log_.path());
-            return Step::Stop;
-        }
-    }
-    return Step::Next;
-}
-
-Step BatchRun::planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob)
-{
-    if (entry.name == u"." || entry.name == u"..")
-        return Step::Next;
-    if (entry.isFolder) {
-        // The log folder, and every folder of that name, is never entered.
-        if (entry.name != u"Restore" && entry.nameIsFaithful)
-            folderQueue_.push_back(folder + entry.name + u'/');
-        return Step::Next;
-    }
-    if (!hasFileType(entry.name, start_.FileType) || isLogFolderFile(entry.name))
-        return Step::Next;
-    const Composition composed = entry.nameIsFaithful
-                                     ? ComposeNewName(fileJob(folderJob), folder, entry.name, counters_)
-                                     : Composition{NameOutcome::Unsafe, {}};
-    if (composed.outcome == NameOutcome::Unsafe)
-        ++report_.leftAlone;
-    if (composed.outcome == NameOutcome::Planned) {
-        if (FileError written = log_.AppendLogRecord(composed.rename); written.failed()) {
-            refuseLog(written);
-            return Step::LogFailed;
-        }
-    }
-    host_.setProgress(progress::Planning, counters_.PlannedCount);
-    return Step::Next;
-}
-
-// The log folder is known by the folder itself, however its path is spelled.
-bool BatchRun::isLogFolderFile(const QString &name) const
-{
-    return inLogFolder_ && isKeptInLogFolder(name);
-}
-
-// The edit's texts are taken when a folder starts; everything else when the file is met.
-RenameJob BatchRun::fileJob(const RenameJob &folderJob)
-{
-    RenameJob job = cleaned(host_.currentJob());
-    job.FileType = start_.FileType;
-    job.Edit.FindText = folderJob.Edit.FindText;
-    job.Edit.ReplaceText = folderJob.Edit.ReplaceText;
-    job.Edit.DeleteText = folderJob.Edit.DeleteText;
-    job.Edit.InsertText = folderJob.Edit.InsertText;
-    job.Edit.DeleteCountText = folderJob.Edit.DeleteCountText;
-    return job;
 }
 
 Step BatchRun::execute()

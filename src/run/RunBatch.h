@@ -19,6 +19,8 @@ struct RunReport final {
     qint64 passedOver = 0;
     // Files whose names a line-based log or a file name cannot hold.
     qint64 leftAlone = 0;
+    // Files of the chosen type the plan met.
+    qint64 filesOfType = 0;
     QString logPath;
 
     bool everyFileHandled() const { return ending == Ending::Completed && passedOver == 0 && leftAlone == 0; }

@@ -1,0 +1,127 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "CliFixture.h"
+
+#include <QElapsedTimer>
+
+#include <cstdlib>
+#include <poll.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quorin::test {
+namespace {
+
+constexpr int TimeoutMs = 60000;
+
+// Reads what the terminal shows until `until` appears, or with an empty
+// `until` until the program has closed the terminal.
+bool readUntil(int terminal, QByteArray &shown, const QByteArray &until)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (until.isEmpty() || !shown.contains(until)) {
+        if (waited.elapsed() > TimeoutMs)
+            return false;
+        pollfd ready{terminal, POLLIN, 0};
+        if (::poll(&ready, 1, 1000) <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t got = ::read(terminal, buffer, sizeof buffer);
+        // Once the program has closed its side the read fails with EIO.
+        if (got <= 0)
+            return until.isEmpty();
+        shown.append(buffer, got);
+    }
+    return true;
+}
+
+} // namespace
+
+CliFixture::CliFixture()
+{
+    dir.makeFolder("src");
+    dir.makeFolder("config");
+    for (const char *name : {"a.jpg", "b.jpg", "c.txt"})
+        dir.write(QStringLiteral("src/") + QString::fromLatin1(name), name);
+}
+
+void CliFixture::start(QProcess &process, const QStringList &args) const
+{
+    process.setWorkingDirectory(dir.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.file("config"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(QUORIN_CLI_PATH), args);
+    process.waitForStarted();
+}
+
+Outcome CliFixture::cli(const QStringList &args) const
+{
+    QProcess process;
+    start(process, args);
+    process.closeWriteChannel();
+    process.waitForFinished(TimeoutMs);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+Outcome CliFixture::onTerminal(const QStringList &args, const QList<QPair<QByteArray, QByteArray>> &answers) const
+{
+    QList<QByteArray> argv{QUORIN_CLI_PATH};
+    for (const QString &arg : args)
+        argv << arg.toUtf8();
+    const QByteArray config = dir.file("config").toUtf8();
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (child == 0) {
+        std::vector<char *> pointers;
+        for (QByteArray &arg : argv)
+            pointers.push_back(arg.data());
+        pointers.push_back(nullptr);
+        ::setenv("XDG_CONFIG_HOME", config.constData(), 1);
+        ::execv(pointers[0], pointers.data());
+        ::_exit(127);
+    }
+    Outcome outcome;
+    if (child < 0)
+        return outcome;
+    for (const auto &[before, typed] : answers) {
+        if (!readUntil(terminal, outcome.out, before))
+            break;
+        ::write(terminal, typed.constData(), size_t(typed.size()));
+    }
+    readUntil(terminal, outcome.out, {});
+    ::close(terminal);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+QStringList screenLines(const QByteArray &written)
+{
+    QStringList lines;
+    QString line;
+    qsizetype column = 0;
+    const QString text = QString::fromUtf8(written);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r') {
+            column = 0;
+        } else if (text[i] == u'\n') {
+            lines << line;
+            line.clear();
+            column = 0;
+        } else if (text.mid(i, 3) == QStringLiteral("\033[K")) {
+            line.truncate(column);
+            i += 2;
+        } else {
+            line = line.left(column) + text[i] + line.mid(column + 1);
+            ++column;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+} // namespace quorin::test

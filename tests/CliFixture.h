@@ -1,0 +1,48 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#pragma once
+
+#include "TempFolder.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+namespace quorin::test {
+
+struct Outcome {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+
+    QString errText() const { return QString::fromUtf8(err); }
+};
+
+// quorin-cli itself, started in a temporary folder with its own settings
+// folder, on a source folder holding a.jpg, b.jpg and c.txt.
+class CliFixture : public ::testing::Test {
+protected:
+    CliFixture();
+
+    void start(QProcess &process, const QStringList &args) const;
+    // Standard input is empty and not a terminal.
+    Outcome cli(const QStringList &args) const;
+    // On a terminal of its own: everything the terminal shows, and the exit
+    // status. Each of `answers` is typed once the text before it has appeared.
+    Outcome onTerminal(const QStringList &args, const QList<QPair<QByteArray, QByteArray>> &answers = {}) const;
+
+    QStringList runArgs(const QStringList &more) const
+    {
+        return QStringList{"run", "--source", src(), "--type", "jpg"} + more;
+    }
+    QString src() const { return dir.file("src"); }
+
+    TempFolder dir;
+};
+
+// The lines a terminal shows at the end for the bytes written to it: a
+// carriage return goes back to the line's start, ESC [ K erases to its end.
+QStringList screenLines(const QByteArray &written);
+
+} // namespace quorin::test
