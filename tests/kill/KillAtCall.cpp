@@ -50,6 +50,14 @@ mode_t modeOf(int flags, va_list args)
     return (flags & O_CREAT) ? mode_t(va_arg(args, int)) : 0;
 }
 
+// Only an open that may create a file changes anything.
+int openCounted(const char *name, const char *path, int flags, mode_t mode)
+{
+    if (flags & O_CREAT)
+        count();
+    return next<int (*)(const char *, int, ...)>(name)(path, flags, mode);
+}
+
 } // namespace
 
 extern "C" {
@@ -96,9 +104,7 @@ int open(const char *path, int flags, ...)
     va_start(args, flags);
     const mode_t mode = modeOf(flags, args);
     va_end(args);
-    if (flags & O_CREAT)
-        count();
-    return next<int (*)(const char *, int, ...)>("open")(path, flags, mode);
+    return openCounted("open", path, flags, mode);
 }
 
 int open64(const char *path, int flags, ...)
@@ -107,9 +113,7 @@ int open64(const char *path, int flags, ...)
     va_start(args, flags);
     const mode_t mode = modeOf(flags, args);
     va_end(args);
-    if (flags & O_CREAT)
-        count();
-    return next<int (*)(const char *, int, ...)>("open64")(path, flags, mode);
+    return openCounted("open64", path, flags, mode);
 }
 
 ssize_t write(int fd, const void *data, size_t size)
