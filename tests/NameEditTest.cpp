@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "options/NameEdit.h"
 
+#include <limits>
+
 #include <gtest/gtest.h>
 
 using namespace quorin;
@@ -16,6 +18,8 @@ TEST(DeleteCount, readsTypedTextsAsTheDialogShowsThem)
         {"-3", -3, -3}, {"+4", 4, 4}, {".5", 0.5, 0}, {"7.", 7, 7}, {"a5", 0, 0}, {"0", 0, 0},
         {"00", 0, 0}, {"-", 0, 0}, {"&H", 0, 0}, {"", 0, 0}, {"1.5", 1.5, 2}, {"2.5", 2.5, 2},
         {"1 2", 12, 12}, {"1.2.3", 1.2, 1}, {"--", 0, 0},
+        {"99999999999999999999", 1e20, std::numeric_limits<int>::max()},
+        {"-99999999999999999999", -1e20, std::numeric_limits<int>::min()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,7 +1,9 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "NameEdit.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quorin {
 
@@ -38,8 +40,10 @@ double ReadDeleteCount(const QString &text)
 
 int NameEdit::CharsToDelete() const
 {
-    // Halves go to the even neighbour: 0.5 gives 0, 1.5 and 2.5 give 2.
-    return int(std::nearbyint(ReadDeleteCount(DeleteCountText)));
+    // Halves go to the even neighbour: 0.5 gives 0, 1.5 and 2.5 give 2. A count
+    // beyond what any name holds is held to the largest one an int can take.
+    const double rounded = std::nearbyint(ReadDeleteCount(DeleteCountText));
+    return int(std::clamp<double>(rounded, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace quorin
