@@ -15,7 +15,10 @@ int main(int argc, char *argv[])
     quorin::useChineseInterface(app);
     quorin::useProgramFonts();
     quorin::QtDialogs dialogs;
-    quorin::frmmain window({dialogs, quorin::endAtOnce});
+    quorin::frmmain window({dialogs, [&copy](int status) {
+                                copy.release();
+                                quorin::endAtOnce(status);
+                            }});
     window.show();
     return app.exec();
 }
