@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgtest-dev
-  fonts-noto-cjk xvfb xauth imagemagick
+  fonts-noto-cjk fonts-urw-base35 xvfb xauth imagemagick xdotool
   e2fsprogs libc-bin hyperfine time
   fusefat exfat-fuse dosfstools exfatprogs
 )

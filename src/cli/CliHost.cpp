@@ -69,8 +69,14 @@ MessageAnswer CliHost::showMessage(const MessageBox &box)
 {
     status_.clear();
     const QString prompt = QString(box.prompt).replace(u'\r', u'\n');
+    const QByteArray text = (box.title + u'\n' + prompt).toUtf8();
     const bool asked = isQuestion(box) && !yes_ && stdinIsTerminal_;
-    std::fprintf(stderr, "%s\n%s%s", qUtf8Printable(box.title), qUtf8Printable(prompt), asked ? " [y/N] " : "\n");
+    if (asked) {
+        const bool yes = askYes(text + " [y/N] ");
+        status_.superseded();
+        return answer(box.buttons, yes);
+    }
+    std::fprintf(stderr, "%s\n", text.constData());
     std::fflush(stderr);
     status_.superseded();
     if (!isQuestion(box))
@@ -82,8 +88,6 @@ bool CliHost::confirmed()
 {
     if (yes_)
         return true;
-    if (stdinIsTerminal_)
-        return readYes();
     std::fputs("quorin-cli: not asked, as standard input is not a terminal: answered no; give --yes to answer yes\n",
                stderr);
     return false;

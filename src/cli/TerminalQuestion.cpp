@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <poll.h>
 #include <cstdio>
 #include <unistd.h>
 
@@ -15,10 +16,11 @@ volatile std::sig_atomic_t interrupted = 0;
 
 void onInterrupt(int) { interrupted = 1; }
 
-// False when Ctrl+C or the end of input came before Enter. Without
-// SA_RESTART, Ctrl+C ends the read at once instead of the program, whatever the
-// program did with it before the question.
-bool readLine(QByteArray &line)
+// False when Ctrl+C or the end of input came before Enter. Ctrl+C is held back
+// from the question's printing until the wait for input, which lets it through
+// and ends at once: one typed at any moment answers the question, never the
+// program's earlier handler.
+bool askLine(const QByteArray &question, QByteArray &line)
 {
     interrupted = 0;
     struct sigaction action = {};
@@ -26,24 +28,39 @@ bool readLine(QByteArray &line)
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &before);
-    ssize_t got = 0;
-    char c = 0;
-    while ((got = ::read(STDIN_FILENO, &c, 1)) == 1 || (got < 0 && errno == EINTR && !interrupted)) {
-        if (got == 1 && c == '\n')
+    sigset_t blocked, waiting;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGINT);
+    sigprocmask(SIG_BLOCK, &blocked, &waiting);
+    sigdelset(&waiting, SIGINT);
+    std::fputs(question.constData(), stderr);
+    std::fflush(stderr);
+    bool answered = false;
+    for (;;) {
+        pollfd input{STDIN_FILENO, POLLIN, 0};
+        const int ready = ppoll(&input, 1, nullptr, &waiting);
+        if (ready < 0 && errno == EINTR && !interrupted)
+            continue;
+        char c = 0;
+        if (ready < 0 || ::read(STDIN_FILENO, &c, 1) != 1)
             break;
-        if (got == 1)
-            line += c;
+        if (c == '\n') {
+            answered = true;
+            break;
+        }
+        line += c;
     }
+    sigprocmask(SIG_UNBLOCK, &blocked, nullptr);
     sigaction(SIGINT, &before, nullptr);
-    return got == 1;
+    return answered;
 }
 
 } // namespace
 
-bool readYes()
+bool askYes(const QByteArray &question)
 {
     QByteArray line;
-    if (!readLine(line)) {
+    if (!askLine(question, line)) {
         // The terminal's cursor is still after the question.
         std::fputc('\n', stderr);
         return false;

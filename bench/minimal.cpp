@@ -1,0 +1,31 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+//
+// The least a Qt Widgets program does to show Chinese text: one label, ended
+// once it has been painted. The benchmark sets Quorin's start-up beside it.
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+class QuitWhenPainted final : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QLabel label(QStringLiteral("等待重命名操作"));
+    QuitWhenPainted painted;
+    label.installEventFilter(&painted);
+    label.show();
+    return app.exec();
+}

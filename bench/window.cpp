@@ -1,0 +1,110 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+//
+// Drives the real main window through one operation and prints the seconds it
+// took, from the click until the handler returns; or only shows the window and
+// ends once it is painted. The benchmark sets these beside quorin-cli and a
+// minimal Qt program.
+//   quorin-bench-window startup | survey DIR | run DIR | restore LOG
+#include "Startup.h"
+#include "frmmain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Picks what it was given and answers every box with its default button.
+class BenchDialogs final : public quorin::ModalDialogs {
+public:
+    explicit BenchDialogs(const QString &pick) : pick_(pick) {}
+    quorin::MessageAnswer showMessage(QWidget *, const quorin::MessageBox &box) override { return box.defaultButton; }
+    QString BrowseForFolder(QWidget *, const QString &) override { return pick_; }
+    QString ShowFileDialog(QWidget *, const quorin::FileDialogRequest &) override { return pick_; }
+
+private:
+    QString pick_;
+};
+
+template <typename T>
+T &control(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return *found;
+}
+
+// The settings bench/run.sh gives quorin-cli: type TXT, prefix "p", numbers "1",
+// in place. The type is set as a survey would have listed it.
+void chooseRun(quorin::frmmain &window, const QString &folder)
+{
+    control<QLineEdit>(window, "txtSourDir").setText(folder);
+    control<QLineEdit>(window, "txtDestDir").setText(folder);
+    control<QComboBox>(window, "cboFileType").addItem(QStringLiteral("TXT"));
+    control<QComboBox>(window, "cboFileType").setCurrentIndex(0);
+    control<QLineEdit>(window, "txtAddString").setText(QStringLiteral("p"));
+    control<QRadioButton>(window, "optPrefix").setChecked(true);
+    control<QComboBox>(window, "cboSeries").setCurrentIndex(2);
+    window.setStartEnabled(true);
+}
+
+// Ends the program once the window has been painted for the first time.
+class QuitWhenPainted final : public QObject {
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return false;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString mode = args.value(1);
+    const QString target = args.value(2);
+    quorin::SingleCopy copy;
+    if (!copy.isOnlyCopy())
+        return 0;
+    quorin::useChineseInterface(app);
+    quorin::useProgramFonts();
+    BenchDialogs dialogs(target);
+    // Quitting closes the window, and closing it ends the program at once.
+    quorin::frmmain window({dialogs, [&copy](int status) {
+                                copy.release();
+                                std::fflush(stdout);
+                                std::_Exit(status);
+                            }});
+    QuitWhenPainted painted;
+    if (mode == u"startup")
+        window.installEventFilter(&painted);
+    window.show();
+    const char *button = mode == u"survey" ? "CmdSourDir" : mode == u"run" ? "CmdStart" : "CmdRestore";
+    if (mode == u"run")
+        chooseRun(window, target);
+    if (mode != u"startup") {
+        if (target.isEmpty()) {
+            std::fprintf(stderr, "usage: quorin-bench-window startup | survey DIR | run DIR | restore LOG\n");
+            return 2;
+        }
+        QTimer::singleShot(0, &window, [&window, button] {
+            QElapsedTimer clock;
+            clock.start();
+            control<QPushButton>(window, button).click();
+            std::printf("%.6f\n", double(clock.nsecsElapsed()) / 1e9);
+            QCoreApplication::quit();
+        });
+    }
+    return app.exec();
+}

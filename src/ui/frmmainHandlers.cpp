@@ -1,0 +1,81 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "frmmain.h"
+
+#include "ui_frmmain.h"
+
+#include "folders/RememberedFolder.h"
+#include "folders/Survey.h"
+#include "log/Restore.h"
+#include "run/RunBatch.h"
+
+namespace quorin {
+
+// While a survey, a run or a restore is under way, none of the three can be
+// started; afterwards each button comes back as the window's state allows.
+class frmmain::LongOperation final {
+public:
+    explicit LongOperation(frmmain &window) : window_(window)
+    {
+        window_.operationUnderWay_ = true;
+        window_.showOperationButtons();
+    }
+    ~LongOperation()
+    {
+        window_.status_->flush();
+        window_.operationUnderWay_ = false;
+        window_.showOperationButtons();
+    }
+    Q_DISABLE_COPY_MOVE(LongOperation)
+
+private:
+    frmmain &window_;
+};
+
+namespace {
+const QString FolderTitle = QStringLiteral("请选择一个目录");
+} // namespace
+
+void frmmain::CmdSourDir_Click()
+{
+    const QString folder = seams_.dialogs.BrowseForFolder(this, FolderTitle);
+    if (folder.isEmpty())
+        return;
+    LongOperation survey(*this);
+    ui->txtSourDir->setText(folder);
+    ui->txtDestDir->setText(ui->txtSourDir->text());
+    const SurveyResult result = SurveyFolder(*this, ui->txtSourDir->text());
+    FillFileTypeList(result.sortedTypes);
+}
+
+void frmmain::FillFileTypeList(const QStringList &types)
+{
+    ui->cboFileType->clear();
+    ui->cboFileType->addItems(types);
+    ui->cboFileType->setCurrentIndex(-1);
+}
+
+void frmmain::CmdDestDir_Click()
+{
+    const QString folder = seams_.dialogs.BrowseForFolder(this, FolderTitle);
+    if (!folder.isEmpty())
+        ui->txtDestDir->setText(folder);
+}
+
+void frmmain::CmdStart_Click()
+{
+    LongOperation run(*this);
+    StartRun(*this);
+}
+
+void frmmain::CmdRestore_Click()
+{
+    const FileDialogRequest request{QStringLiteral("请选择重命名日志文件"), QStringLiteral("日志文件(*.LOG)"),
+                                    QStringLiteral("*.LOG"), rememberedFolder()};
+    const QString log = seams_.dialogs.ShowFileDialog(this, request);
+    if (log.isEmpty())
+        return;
+    LongOperation restore(*this);
+    RestoreChosenLog(*this, log);
+}
+
+} // namespace quorin
