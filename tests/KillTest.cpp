@@ -7,6 +7,8 @@
 #include "TreeSnapshot.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QRandomGenerator>
 #include <QFile>
 #include <QProcess>
 #include <QStorageInfo>
@@ -35,7 +37,8 @@ struct Mode {
 
 class KilledRun : public ::testing::Test {
 protected:
-    Outcome cli(const QStringList &args, long killAt = 0) const
+    // Killed at the call numbered killAt, or else killAfterMs after its start.
+    Outcome cli(const QStringList &args, long killAt = 0, int killAfterMs = 0) const
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -46,17 +49,36 @@ protected:
         env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + QStringLiteral(":verify_asan_link_order=0"));
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(QUORIN_CLI_PATH), args);
+        if (killAfterMs > 0 && !process.waitForFinished(killAfterMs))
+            process.kill();
         process.waitForFinished(60000);
         return {process.exitStatus() == QProcess::CrashExit, process.exitCode(),
                 QString::fromUtf8(process.readAllStandardError())};
     }
 
+    // Flat and nested, Chinese names, and in the long run more files and two
+    // large ones, so that kills also land inside a copy.
     void makeTree() const
     {
-        for (const char *name : {"src/a.jpg", "src/b.jpg", "src/sub/照片.jpg", "src2/d.jpg", "src2/e.jpg"})
-            dir.write(QString::fromUtf8(name), QByteArray("content of ") + name);
+        QStringList names = {"src/a.jpg", "src/b.jpg", "src/sub/照片.jpg", "src2/d.jpg", "src2/e.jpg"};
+        for (int i = 0; i < scale.extraFiles; ++i)
+            names << QStringLiteral("src/%1/文件%2.jpg").arg(i % 3 ? "sub" : "deep/er").arg(i);
+        for (const QString &name : names)
+            dir.write(name, "content of " + name.toUtf8());
+        for (int i = 0; i < scale.largeFiles; ++i)
+            dir.write(QStringLiteral("src/large%1.jpg").arg(i), QByteArray(3 << 20, char('a' + i)));
         dir.makeFolder("out");
         dir.makeFolder("config");
+    }
+
+    // What the run and the restores left besides the files: counted, not failed.
+    int temporaryFilesLeft() const
+    {
+        int left = 0;
+        QDirIterator files(dir.path(), {".quorin-*"}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        for (; files.hasNext(); files.next())
+            ++left;
+        return left;
     }
 
     QStringList runArgs(const QString &source, const Mode &mode) const
@@ -91,6 +113,13 @@ protected:
         }
     }
 
+    struct Scale {
+        int extraFiles = 0;
+        int largeFiles = 0;
+        int timedKills = 2;
+    };
+    // QUORIN_KILL_LONG=1 for the long run: more files, large ones, more kills.
+    const Scale scale = qEnvironmentVariableIsSet("QUORIN_KILL_LONG") ? Scale{24, 2, 40} : Scale{};
     TempFolder dir;
 };
 
@@ -107,25 +136,36 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
     QTemporaryDir shm(QStringLiteral("/dev/shm/quorin-kill-XXXXXX"));
     if (shm.isValid() && QStorageInfo(shm.path()) != QStorageInfo(dir.path()))
         modes.append({"move across file systems", {"--move", "--dest", shm.path()}, dir.file("src2"), shm.path()});
-    int kills = 0;
+    // Kills at random times come from a seed that is printed, so a failure
+    // can be run again exactly: QUORIN_KILL_SEED=N.
+    const quint32 seed = qEnvironmentVariableIsSet("QUORIN_KILL_SEED") ? quint32(qEnvironmentVariableIntValue("QUORIN_KILL_SEED"))
+                                                                      : QRandomGenerator::system()->generate();
+    QRandomGenerator random(seed);
+    std::printf("seed %u\n", seed);
+    int kills = 0, leftovers = 0;
     for (const Mode &mode : modes) {
         SCOPED_TRACE(mode.name);
         const QString logFolder = (mode.destination.isEmpty() ? dir.file("src") : mode.destination) + "/Restore";
         bool killed = true;
-        for (long k = 1; killed; ++k) {
+        for (long k = 1, timed = 0; killed || timed < scale.timedKills; ++k) {
             SCOPED_TRACE(k);
+            // Once every call has had its kill, kills fall at random times.
+            const int afterMs = killed ? 0 : 1 + int(random.bounded(40u));
+            timed += afterMs > 0;
             makeTree();
             const auto before = snapshot(dir.path());
             const QString earlier = mode.earlierSource.isEmpty() ? dir.file("src") : mode.earlierSource;
             ASSERT_FALSE(cli(runArgs(earlier, mode)).killed);
-            killed = cli(runArgs(dir.file("src"), mode), k).killed;
-            kills += killed;
+            const bool thisKilled = cli(runArgs(dir.file("src"), mode), afterMs ? 0 : k, afterMs).killed;
+            killed = killed && thisKilled;
+            kills += thisKilled;
             // Some restores are killed too, halfway through, and run again.
             restoreEverything(logFolder, k % 3 == 0 ? 2 : 0);
             auto after = snapshot(dir.path());
             if (mode.options.contains("--copy"))
                 after.removeIf([](auto entry) { return entry.key().startsWith(u"out/"); });
             EXPECT_EQ(after, before);
+            leftovers += temporaryFilesLeft();
             for (const char *folder : {"src", "src2", "out"})
                 QDir(dir.file(folder)).removeRecursively();
             QDir(shm.path()).removeRecursively();
@@ -134,5 +174,5 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
                 return;
         }
     }
-    std::printf("%d kills\n", kills);
+    std::printf("%d kills, %d temporary files left behind\n", kills, leftovers);
 }
