@@ -119,7 +119,7 @@ protected:
         int timedKills = 2;
     };
     // QUORIN_KILL_LONG=1 for the long run: more files, large ones, more kills.
-    const Scale scale = qEnvironmentVariableIsSet("QUORIN_KILL_LONG") ? Scale{24, 2, 40} : Scale{};
+    const Scale scale = qEnvironmentVariableIsSet("QUORIN_KILL_LONG") ? Scale{45, 2, 60} : Scale{};
     TempFolder dir;
 };
 
