@@ -9,6 +9,7 @@ packages=(
   fonts-noto-cjk fonts-urw-base35 xvfb xauth imagemagick xdotool
   e2fsprogs libc-bin hyperfine time
   fusefat exfat-fuse dosfstools exfatprogs
+  clang-14 libfuzzer-14-dev libclang-rt-14-dev
 )
 
 missing=()
