@@ -34,23 +34,16 @@ QStringList listNames(const QString &folder, AttributeMask mask)
 
 } // namespace
 
-TEST(NeverReplace, renameOntoTakenName_failsWith58_andKeepsBothFiles)
+TEST(NeverReplace, renameOrCopyOntoTakenName_failsWith58_andKeepsBothFiles)
 {
-    TempFolder dir;
-    dir.write("a.txt", "old");
-    dir.write("b.txt", "taken");
-    EXPECT_EQ(moveFile(dir.file("a.txt"), dir.file("b.txt")).code, FileAlreadyExists);
-    EXPECT_EQ(readAll(dir.file("a.txt")), "old");
-    EXPECT_EQ(readAll(dir.file("b.txt")), "taken");
-}
-
-TEST(NeverReplace, copyOntoTakenName_failsWith58_andKeepsTarget)
-{
-    TempFolder dir;
-    dir.write("a.txt", "new content");
-    dir.write("b.txt", "taken");
-    EXPECT_EQ(copyFile(dir.file("a.txt"), dir.file("b.txt")).code, FileAlreadyExists);
-    EXPECT_EQ(readAll(dir.file("b.txt")), "taken");
+    for (const auto operation : {moveFile, copyFile}) {
+        TempFolder dir;
+        dir.write("a.txt", "old");
+        dir.write("b.txt", "taken");
+        EXPECT_EQ(operation(dir.file("a.txt"), dir.file("b.txt")).code, FileAlreadyExists);
+        EXPECT_EQ(readAll(dir.file("a.txt")), "old");
+        EXPECT_EQ(readAll(dir.file("b.txt")), "taken");
+    }
 }
 
 TEST(NeverReplace, moveAcrossFileSystemsOntoTakenName_failsWith58)
