@@ -9,6 +9,7 @@ packages=(
   fonts-noto-cjk fonts-urw-base35 xvfb xauth imagemagick xdotool
   e2fsprogs libc-bin hyperfine time
   fusefat exfat-fuse dosfstools exfatprogs
+  libqt6svg6 desktop-file-utils appstream bash-completion man-db dpkg-dev
 )
 
 missing=()
