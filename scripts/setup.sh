@@ -10,6 +10,7 @@ packages=(
   e2fsprogs libc-bin hyperfine time
   fusefat exfat-fuse dosfstools exfatprogs
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
+  libqt6svg6 desktop-file-utils appstream bash-completion man-db dpkg-dev
 )
 
 missing=()

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -29,6 +30,11 @@ void useProgramFonts()
     QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("URW Bookman"));
     QFont font(QStringLiteral("SimSun"), 9);
     QApplication::setFont(font);
+}
+
+void useProgramIcon()
+{
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorin"), QIcon(QStringLiteral(":/quorin.svg"))));
 }
 
 void endAtOnce(int status)

@@ -15,6 +15,10 @@ void useChineseInterface(QCoreApplication &app);
 // those a Linux desktop lacks.
 void useProgramFonts();
 
+// The program's own icon: the desktop theme's where it is installed, else the
+// copy built into the program.
+void useProgramIcon();
+
 // Ends the program at once: open files are closed, nothing else runs.
 [[noreturn]] void endAtOnce(int status);
 

@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
         return 0;
     quorin::useChineseInterface(app);
     quorin::useProgramFonts();
+    quorin::useProgramIcon();
     quorin::QtDialogs dialogs;
     quorin::frmmain window({dialogs, [&copy](int status) {
                                 copy.release();
