@@ -62,7 +62,7 @@ protected:
     {
         QStringList names = {"src/a.jpg", "src/b.jpg", "src/sub/照片.jpg", "src2/d.jpg", "src2/e.jpg"};
         for (int i = 0; i < scale.extraFiles; ++i)
-            names << QStringLiteral("src/%1/文件%2.jpg").arg(i % 3 ? "sub" : "deep/er").arg(i);
+            names << QStringLiteral("src/%1文件%2.jpg").arg(i % 3 == 0 ? "" : i % 3 == 1 ? "sub/" : "deep/er/").arg(i);
         for (const QString &name : names)
             dir.write(name, "content of " + name.toUtf8());
         for (int i = 0; i < scale.largeFiles; ++i)
