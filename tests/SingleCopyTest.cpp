@@ -34,15 +34,6 @@ private:
     QProcess process_;
 };
 
-// True once the lock file names the process as its owner.
-bool holdsLock(const QString &lockPath, qint64 pid)
-{
-    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20))
-        if (readAll(lockPath).split('\n').value(0).toLongLong() == pid)
-            return true;
-    return false;
-}
-
 } // namespace
 
 TEST(SingleCopy, secondCopyEndsAtOnceSilently_andAKilledCopyLocksNoOneOut)

@@ -1,6 +1,9 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
 
+#include <QDeadlineTimer>
+#include <QThread>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +49,14 @@ QByteArray readAll(const QString &path)
 bool exists(const QString &path) { return QFileInfo(path).exists() || QFileInfo(path).isSymLink(); }
 
 bool runningAsRoot() { return geteuid() == 0; }
+
+bool holdsLock(const QString &lockPath, qint64 pid)
+{
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20))
+        if (readAll(lockPath).split('\n').value(0).toLongLong() == pid)
+            return true;
+    return false;
+}
 
 QByteArray shell(const QString &command, int *status)
 {

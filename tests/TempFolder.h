@@ -29,6 +29,9 @@ private:
 QByteArray readAll(const QString &path);
 bool exists(const QString &path);
 bool runningAsRoot();
+// True once the program's single-copy lock file names the process as its
+// owner, waiting up to ten seconds.
+bool holdsLock(const QString &lockPath, qint64 pid);
 // Runs a shell command; returns its standard output.
 QByteArray shell(const QString &command, int *status = nullptr);
 
