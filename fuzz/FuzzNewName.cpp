@@ -41,7 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QList<QByteArray> f = fields(data, size, 8);
     const RenameJob job = jobFrom(f);
     const QString oldName = QString::fromUtf8(f[7]);
-    if (!hasFileType(oldName, job.FileType))
+    // A listing never gives "/" in a name, nor "." or "..", and a run never
+    // starts without a type.
+    if (oldName.contains(u'/') || oldName == u"." || oldName == u".." || job.FileType.isEmpty()
+        || !hasFileType(oldName, job.FileType))
         return 0;
     NameCounters counters;
     const Composition c = ComposeNewName(job, QStringLiteral("/src/"), oldName, counters);
