@@ -4,6 +4,8 @@
 #include "frmmain.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -14,11 +16,13 @@ int main(int argc, char *argv[])
         return 0;
     quorin::useChineseInterface(app);
     quorin::useProgramFonts();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorin.png")));
     quorin::QtDialogs dialogs;
     quorin::frmmain window({dialogs, [&copy](int status) {
                                 copy.release();
                                 quorin::endAtOnce(status);
-                            }});
+                            },
+                            [](const QUrl &url) { QDesktopServices::openUrl(url); }});
     window.show();
     return app.exec();
 }
