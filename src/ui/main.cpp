@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
         return 0;
     quorin::useChineseInterface(app);
     quorin::useProgramFonts();
+    Q_INIT_RESOURCE(quorin);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorin.png")));
     quorin::QtDialogs dialogs;
     quorin::frmmain window({dialogs, [&copy](int status) {
