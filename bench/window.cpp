@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -85,7 +86,8 @@ int main(int argc, char *argv[])
                                 copy.release();
                                 std::fflush(stdout);
                                 std::_Exit(status);
-                            }});
+                            },
+                            [](const QUrl &) {}});
     QuitWhenPainted painted;
     if (mode == u"startup")
         window.installEventFilter(&painted);

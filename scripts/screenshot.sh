@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Takes a screenshot of the main window after a survey, on a virtual X display,
-# as a user would get there: Alt+E, the folder typed into the folder browser, Enter.
-# usage: scripts/screenshot.sh [OUTPUT.png] [SCALE]    (defaults: docs/main-window.png, 1)
+# Takes screenshots of the main window after a survey, of the advanced options
+# dialog and of the About box, on a virtual X display, as a user would get
+# there: Alt+E, the folder typed into the folder browser, Enter; a click on
+# 启用高级选项 and on 设置..., a replacement typed in; Alt+O, then Alt+A.
+# usage: scripts/screenshot.sh [FOLDER] [SCALE]    (defaults: docs, 1)
+# writes main-window.png, options-dialog.png and about-box.png into FOLDER.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-output=$(realpath -m "${1:-$root/docs/main-window.png}")
+output=$(realpath -m "${1:-$root/docs}")
 scale=${2:-1}
 
 "$root/scripts/setup.sh"
@@ -23,9 +26,13 @@ for i in 1 2 3 4; do : >"$photos/raw/IMG_20$i.CR2"; done
 
 export QUORIN_SHOT_FOLDER="$photos" QUORIN_SHOT_OUTPUT="$output" QUORIN_BIN="$root/build/src/quorin"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" QT_SCALE_FACTOR="$scale"
-mkdir -p "$(dirname "$output")"
+mkdir -p "$output"
 xvfb-run -a -s "-screen 0 $((800 * scale))x$((600 * scale))x24 -dpi 96" bash -c '
   set -euo pipefail
+  shoot() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$QUORIN_SHOT_OUTPUT/$2"
+  }
   "$QUORIN_BIN" &
   program=$!
   window=$(xdotool search --sync --name "Quorin 1.25")
@@ -36,8 +43,27 @@ xvfb-run -a -s "-screen 0 $((800 * scale))x$((600 * scale))x24 -dpi 96" bash -c 
   xdotool type --delay 5 "$QUORIN_SHOT_FOLDER"
   xdotool key Return
   sleep 1.5
+  shoot "$window" main-window.png
+  # The client area below the menu bar is 392 x 385; the two controls sit in
+  # the right-hand group at (178, 172) and (178, 197) of it.
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$QUORIN_SHOT_OUTPUT"
+  menu=$((HEIGHT - 385 * QT_SCALE_FACTOR))
+  xdotool mousemove --window "$window" $((190 * QT_SCALE_FACTOR)) $((menu + 182 * QT_SCALE_FACTOR)) click 1
+  xdotool mousemove --window "$window" $((235 * QT_SCALE_FACTOR)) $((menu + 210 * QT_SCALE_FACTOR)) click 1
+  dialog=$(xdotool search --sync --name "高级选项设置")
+  xdotool windowfocus --sync "$dialog"
+  xdotool mousemove --window "$dialog" $((20 * QT_SCALE_FACTOR)) $((59 * QT_SCALE_FACTOR)) click 1
+  xdotool type --delay 5 "IMG"
+  xdotool mousemove --window "$dialog" $((71 * QT_SCALE_FACTOR)) $((159 * QT_SCALE_FACTOR)) click 1
+  xdotool type --delay 5 "trip"
+  sleep 0.5
+  shoot "$dialog" options-dialog.png
+  xdotool key alt+o
+  sleep 0.5
+  xdotool windowfocus --sync "$window" key alt+a
+  about=$(xdotool search --sync --name "^关于$")
+  sleep 0.5
+  shoot "$about" about-box.png
   kill "$program"
 '
-echo "$output"
+echo "$output"/{main-window,options-dialog,about-box}.png

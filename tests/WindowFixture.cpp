@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 namespace quorin::test {
 
 WindowTest::WindowTest()
-    : window({dialogs, [this](int status) { endings << status; }, std::chrono::milliseconds(0)})
+    : window({dialogs, [this](int status) { endings << status; }, [this](const QUrl &url) { opened << url; },
+              std::chrono::milliseconds(0)})
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     dir.makeFolder("src");

@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,7 @@ protected:
     TempFolder config;
     ScriptedDialogs dialogs;
     QList<int> endings;
+    QList<QUrl> opened;
     frmmain window;
 };
 

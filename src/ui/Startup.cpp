@@ -28,6 +28,7 @@ void useProgramFonts()
 {
     QFont::insertSubstitution(QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"));
     QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("URW Bookman"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Nimbus Roman"));
     QFont font(QStringLiteral("SimSun"), 9);
     QApplication::setFont(font);
 }

@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "frmmain.h"
 
+#include "FrmOption.h"
 #include "ui_frmmain.h"
 
 #include <QCloseEvent>
@@ -43,6 +44,9 @@ void frmmain::connectHandlers()
     connect(ui->CmdRestore, &QPushButton::clicked, this, &frmmain::CmdRestore_Click);
     connect(ui->CmdExit, &QPushButton::clicked, this, &frmmain::CmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmmain::mnuExit_Click);
+    connect(ui->CmdOption, &QPushButton::clicked, this, &frmmain::CmdOption_Click);
+    connect(ui->mnuHelp, &QAction::triggered, this, &frmmain::mnuHelp_Click);
+    connect(ui->mnuAbout, &QAction::triggered, this, &frmmain::mnuAbout_Click);
 }
 
 // Ending is immediate: no close handler runs and nothing is rolled back.
@@ -106,6 +110,9 @@ RenameJob frmmain::currentJob()
     job.CopyToDestination = ui->chkCopy->isChecked();
     job.MoveToDestination = ui->chkMove->isChecked();
     job.AdvancedEdit = ui->ChkOption->isChecked();
+    // The edit is read only for an advanced run, so a survey leaves the dialog absent.
+    if (job.AdvancedEdit)
+        job.Edit = optionDialog().nameEdit();
     return job;
 }
 

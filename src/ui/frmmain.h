@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QRadioButton;
+class QUrl;
 
 namespace Ui {
 class frmmain;
@@ -21,12 +22,16 @@ class frmmain;
 
 namespace quorin {
 
+class FrmOption;
+
 // What the main window reaches outside itself, injected so that window tests
 // can stand in for it.
 struct WindowSeams final {
     ModalDialogs &dialogs;
     // Ends the program at once with this exit status.
     std::function<void(int status)> endProgram;
+    // Opens a document or link with the program the desktop gives it.
+    std::function<void(const QUrl &url)> openUrl;
     // How often a long operation lets the window repaint and handle input.
     std::chrono::milliseconds repaintInterval{16};
 };
@@ -86,11 +91,21 @@ private:
     void txtSourDir_MouseMove();
     void txtDestDir_MouseMove();
 
+    void ChkOption_Click();
+    void CmdOption_Click();
+    FrmOption &optionDialog();
+
+    void mnuHelp_Click();
+    void mnuAbout_Click();
+
     void showOperationButtons();
 
     std::unique_ptr<Ui::frmmain> ui;
     WindowSeams seams_;
     std::unique_ptr<PacedStatus> status_;
+    // The advanced name edit's dialog: absent until the edit is first read or
+    // the dialog first opened, and absent again after 取消.
+    std::unique_ptr<FrmOption> option_;
     bool RunInProgress = false;
     bool StopRequested = false;
     // What the engine last asked of the two buttons; while a long operation is

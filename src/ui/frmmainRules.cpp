@@ -1,19 +1,11 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "frmmain.h"
 
+#include "Deselect.h"
 #include "ui_frmmain.h"
 
 namespace quorin {
 namespace {
-
-// Qt keeps one button of an exclusive group checked; leaving the group for a
-// moment is the way to select neither.
-void deselect(QRadioButton &option)
-{
-    option.setAutoExclusive(false);
-    option.setChecked(false);
-    option.setAutoExclusive(true);
-}
 
 void setTextColour(QWidget &widget, const QColor &colour)
 {
@@ -33,6 +25,7 @@ void frmmain::connectRules()
     connect(ui->chkSubDir, &QCheckBox::toggled, this, &frmmain::chkSubDir_Click);
     connect(ui->chkKeepFileName, &QCheckBox::toggled, this, &frmmain::chkKeepFileName_Click);
     connect(ui->chkModifySuffix, &QCheckBox::toggled, this, &frmmain::chkModifySuffix_Click);
+    connect(ui->ChkOption, &QCheckBox::toggled, this, &frmmain::ChkOption_Click);
 }
 
 void frmmain::chkCopy_Click() { copyOrMoveRule(*ui->chkCopy, *ui->chkMove); }

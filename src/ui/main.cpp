@@ -4,6 +4,8 @@
 #include "frmmain.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -15,11 +17,13 @@ int main(int argc, char *argv[])
     quorin::useChineseInterface(app);
     quorin::useProgramFonts();
     quorin::useProgramIcon();
+    Q_INIT_RESOURCE(quorin);
     quorin::QtDialogs dialogs;
     quorin::frmmain window({dialogs, [&copy](int status) {
                                 copy.release();
                                 quorin::endAtOnce(status);
-                            }});
+                            },
+                            [](const QUrl &url) { QDesktopServices::openUrl(url); }});
     window.show();
     return app.exec();
 }
