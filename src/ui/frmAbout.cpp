@@ -32,7 +32,8 @@ frmAbout::frmAbout(std::function<void(const QUrl &url)> openUrl, QWidget *parent
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     ui->lblemail->setText(QStringLiteral(QUORIN_AUTHOR_EMAIL));
-    ui->lblnet->setText(QStringLiteral(QUORIN_HOMEPAGE));
+    // The link shows the home page's host, as addresses were written by hand.
+    ui->lblnet->setText(QUrl(QStringLiteral(QUORIN_HOMEPAGE)).host());
     // A label passes the pointer on to the box under it; here none does, so a
     // click on a label that does not close the box reaches nothing.
     for (QLabel *label : findChildren<QLabel *>()) {
@@ -79,7 +80,7 @@ void frmAbout::Form_Click() { close(); }
 
 void frmAbout::lblemail_MouseDown() { openUrl_(QUrl(QStringLiteral("mailto:") + ui->lblemail->text())); }
 
-void frmAbout::lblnet_MouseDown() { openUrl_(QUrl::fromUserInput(ui->lblnet->text())); }
+void frmAbout::lblnet_MouseDown() { openUrl_(QUrl(QStringLiteral(QUORIN_HOMEPAGE))); }
 
 // Over the box's own background both links turn blue again; over another
 // label or the icon they stay as they are.
