@@ -32,6 +32,8 @@ FrmOption::FrmOption(ModalDialogs &dialogs, QWidget *parent)
     connect(ui->OptDel, &QRadioButton::clicked, this, &FrmOption::OptDel_Click);
     connect(ui->CmdOk, &QPushButton::clicked, this, &FrmOption::CmdOk_Click);
     connect(ui->CmdCancel, &QPushButton::clicked, this, &FrmOption::CmdCancel_Click);
+    // A new dialog opens with the focus on 确定, the first control in tab order.
+    ui->CmdOk->setFocus();
 }
 
 FrmOption::~FrmOption() = default;
