@@ -64,7 +64,7 @@ TEST_F(AboutBox, links_openOnALeftPressOnly_andLeaveTheBoxOpen)
     QTest::mouseRelease(&email, Qt::LeftButton);
     QTest::mouseClick(&home, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened.last(), QUrl::fromUserInput(home.text()));
+    EXPECT_EQ(opened.last().host(), home.text()) << "the home page whose host the link shows";
     EXPECT_TRUE(box.isVisible());
 }
 
