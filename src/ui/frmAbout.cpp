@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "frmAbout.h"
 
+#include "TextColour.h"
 #include "ui_frmAbout.h"
 
 #include <QMouseEvent>
@@ -9,13 +10,6 @@
 
 namespace quorin {
 namespace {
-
-void setTextColour(QLabel &label, const QColor &colour)
-{
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label.setPalette(palette);
-}
 
 bool isLeftClick(const QEvent *event, const QWidget &on)
 {

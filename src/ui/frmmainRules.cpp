@@ -2,19 +2,10 @@
 #include "frmmain.h"
 
 #include "Deselect.h"
+#include "TextColour.h"
 #include "ui_frmmain.h"
 
 namespace quorin {
-namespace {
-
-void setTextColour(QWidget &widget, const QColor &colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget.setPalette(palette);
-}
-
-} // namespace
 
 // A rule hangs on "toggled": it runs when the user clicks and when another rule
 // sets the box, and never when the value stays as it was.
