@@ -47,8 +47,9 @@ bool frmAbout::closesOnClick(const QObject *control) const
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     const bool link = watched == ui->lblemail || watched == ui->lblnet;
-    const auto *mouse = static_cast<const QMouseEvent *>(event);
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    const bool leftPress = event->type() == QEvent::MouseButtonPress
+                           && static_cast<const QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (leftPress) {
         if (watched == ui->lblemail)
             lblemail_MouseDown();
         else if (watched == ui->lblnet)
