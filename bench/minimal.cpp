@@ -2,23 +2,10 @@
 //
 // The least a Qt Widgets program does to show Chinese text: one label, ended
 // once it has been painted. The benchmark sets Quorin's start-up beside it.
+#include "QuitWhenPainted.h"
+
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
-
-namespace {
-
-class QuitWhenPainted final : public QObject {
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

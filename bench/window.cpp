@@ -5,6 +5,8 @@
 // ends once it is painted. The benchmark sets these beside quorin-cli and a
 // minimal Qt program.
 //   quorin-bench-window startup | survey DIR | run DIR | restore LOG
+#include "QuitWhenPainted.h"
+
 #include "Startup.h"
 #include "frmmain.h"
 
@@ -55,17 +57,6 @@ void chooseRun(quorin::frmmain &window, const QString &folder)
     control<QComboBox>(window, "cboSeries").setCurrentIndex(2);
     window.setStartEnabled(true);
 }
-
-// Ends the program once the window has been painted for the first time.
-class QuitWhenPainted final : public QObject {
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        return false;
-    }
-};
 
 } // namespace
 
