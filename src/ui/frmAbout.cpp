@@ -4,6 +4,7 @@
 #include "TextColour.h"
 #include "ui_frmAbout.h"
 
+#include <QIcon>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QUrl>
@@ -23,6 +24,8 @@ frmAbout::frmAbout(std::function<void(const QUrl &url)> openUrl, QWidget *parent
     : QDialog(parent), ui(std::make_unique<Ui::frmAbout>()), openUrl_(std::move(openUrl))
 {
     ui->setupUi(this);
+    // The same drawing as the window icon and the desktop's menu entry.
+    ui->Image1->setPixmap(QIcon(QStringLiteral(":/quorin.svg")).pixmap(ui->Image1->size()));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     ui->lblemail->setText(QStringLiteral(QUORIN_AUTHOR_EMAIL));

@@ -16,8 +16,8 @@ int main(int argc, char *argv[])
         return 0;
     quorin::useChineseInterface(app);
     quorin::useProgramFonts();
-    quorin::useProgramIcon();
     Q_INIT_RESOURCE(quorin);
+    quorin::useProgramIcon();
     quorin::QtDialogs dialogs;
     quorin::frmmain window({dialogs, [&copy](int status) {
                                 copy.release();
