@@ -101,26 +101,24 @@ Outcome CliFixture::onTerminal(const QStringList &args, const QList<QPair<QByteA
 QStringList screenLines(const QByteArray &written)
 {
     QStringList lines;
-    QString line;
-    qsizetype column = 0;
-    const QString text = QString::fromUtf8(written);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            column = 0;
-        } else if (text[i] == u'\n') {
-            lines << line;
-            line.clear();
-            column = 0;
-        } else if (text.mid(i, 3) == QStringLiteral("\033[K")) {
-            line.truncate(column);
-            i += 2;
-        } else {
-            line = line.left(column) + text[i] + line.mid(column + 1);
-            ++column;
+    for (const QString &row : QString::fromUtf8(written).split(u'\n')) {
+        QString line;
+        qsizetype column = 0;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (row[i] == u'\r') {
+                column = 0;
+            } else if (row.mid(i, 3) == QStringLiteral("\033[K")) {
+                line.truncate(column);
+                i += 2;
+            } else {
+                line = line.left(column) + row[i] + line.mid(column + 1);
+                ++column;
+            }
         }
-    }
-    if (!line.isEmpty())
         lines << line;
+    }
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

@@ -37,6 +37,8 @@ protected:
         return QStringList{"run", "--source", src(), "--type", "jpg"} + more;
     }
     QString src() const { return dir.file("src"); }
+    // The text with every "%1" standing for the temporary folder's path.
+    QString withDir(QString text) const { return text.replace(QStringLiteral("%1"), dir.path()); }
 
     TempFolder dir;
 };
