@@ -65,7 +65,7 @@ Outcome CliFixture::cli(const QStringList &args) const
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-Outcome CliFixture::onTerminal(const QStringList &args, const QList<QPair<QByteArray, QByteArray>> &answers) const
+Outcome CliFixture::onTerminal(const QStringList &args, const QByteArray &shown, const QByteArray &typed) const
 {
     QList<QByteArray> argv{QUORIN_CLI_PATH};
     for (const QString &arg : args)
@@ -85,11 +85,8 @@ Outcome CliFixture::onTerminal(const QStringList &args, const QList<QPair<QByteA
     Outcome outcome;
     if (child < 0)
         return outcome;
-    for (const auto &[before, typed] : answers) {
-        if (!readUntil(terminal, outcome.out, before))
-            break;
+    if (!typed.isEmpty() && readUntil(terminal, outcome.out, shown))
         ::write(terminal, typed.constData(), size_t(typed.size()));
-    }
     readUntil(terminal, outcome.out, {});
     ::close(terminal);
     int status = 0;

@@ -29,8 +29,8 @@ protected:
     // Standard input is empty and not a terminal.
     Outcome cli(const QStringList &args) const;
     // On a terminal of its own: everything the terminal shows, and the exit
-    // status. Each of `answers` is typed once the text before it has appeared.
-    Outcome onTerminal(const QStringList &args, const QList<QPair<QByteArray, QByteArray>> &answers = {}) const;
+    // status. `typed` is typed once the terminal has shown `shown`.
+    Outcome onTerminal(const QStringList &args, const QByteArray &shown = {}, const QByteArray &typed = {}) const;
 
     QStringList runArgs(const QStringList &more) const
     {

@@ -36,7 +36,7 @@ TEST_F(CliTerminal, questions_areAnsweredNoUnlessTheUserSaysYes)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         const auto before = snapshot(src());
-        const Outcome asked = onTerminal(c.args, {{"[y/N] ", c.typed}});
+        const Outcome asked = onTerminal(c.args, "[y/N] ", c.typed);
         EXPECT_TRUE(asked.out.startsWith(c.question)) << asked.out.toStdString();
         EXPECT_EQ(asked.status, c.status) << asked.out.toStdString();
         EXPECT_EQ(snapshot(src()) == before, c.status != 0);

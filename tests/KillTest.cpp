@@ -20,11 +20,8 @@ using namespace quorin::test;
 
 namespace {
 
-struct Outcome {
-    bool killed = false;
-    int status = -1;
-    QString err;
-};
+// The status of a process that was killed.
+constexpr int Killed = -1;
 
 struct Mode {
     const char *name;
@@ -43,7 +40,7 @@ struct Scale {
 class KilledRun : public ::testing::Test {
 protected:
     // Killed at the call numbered killAt, or else killAfterMs after its start.
-    Outcome cli(const QStringList &args, long killAt = 0, int killAfterMs = 0) const
+    int cli(const QStringList &args, long killAt = 0, int killAfterMs = 0, QString *err = nullptr) const
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -57,8 +54,9 @@ protected:
         if (killAfterMs > 0 && !process.waitForFinished(killAfterMs))
             process.kill();
         process.waitForFinished(60000);
-        return {process.exitStatus() == QProcess::CrashExit, process.exitCode(),
-                QString::fromUtf8(process.readAllStandardError())};
+        if (err)
+            *err = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::CrashExit ? Killed : process.exitCode();
     }
 
     // Flat and nested, with Chinese names.
@@ -93,13 +91,14 @@ protected:
         for (const QString &name : logs) {
             const QString log = logFolder + u'/' + name;
             SCOPED_TRACE(log.toStdString());
-            Outcome restored = cli({"restore", "--yes", log}, killAt);
-            if (restored.killed && QFile::exists(log))
-                restored = cli({"restore", "--yes", log});
-            if (restored.killed)
+            QString err;
+            int status = cli({"restore", "--yes", log}, killAt, 0, &err);
+            if (status == Killed && QFile::exists(log))
+                status = cli({"restore", "--yes", log}, 0, 0, &err);
+            if (status == Killed)
                 continue;
-            EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
-            EXPECT_FALSE(restored.err.contains(QString::fromUtf8("未能恢复"))) << restored.err.toStdString();
+            EXPECT_EQ(status, 0) << err.toStdString();
+            EXPECT_FALSE(err.contains(QString::fromUtf8("未能恢复"))) << err.toStdString();
         }
     }
 
@@ -138,8 +137,8 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
             timed += afterMs > 0;
             makeTree();
             const auto before = snapshot(dir.path());
-            ASSERT_FALSE(cli(run + QStringList{"--source", mode.earlierSource}).killed);
-            const bool thisKilled = cli(run + QStringList{"--source", src}, afterMs ? 0 : k, afterMs).killed;
+            ASSERT_NE(cli(run + QStringList{"--source", mode.earlierSource}), Killed);
+            const bool thisKilled = cli(run + QStringList{"--source", src}, afterMs ? 0 : k, afterMs) == Killed;
             killed = killed && thisKilled;
             kills += thisKilled;
             // Some restores are killed too, halfway through, and run again.
