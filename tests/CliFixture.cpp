@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "CliFixture.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 
 #include <cstdlib>
 #include <poll.h>
@@ -18,10 +18,8 @@ constexpr int TimeoutMs = 60000;
 // `until` until the program has closed the terminal.
 bool readUntil(int terminal, QByteArray &shown, const QByteArray &until)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (until.isEmpty() || !shown.contains(until)) {
-        if (waited.elapsed() > TimeoutMs)
+    for (QDeadlineTimer deadline(TimeoutMs); until.isEmpty() || !shown.contains(until);) {
+        if (deadline.hasExpired())
             return false;
         pollfd ready{terminal, POLLIN, 0};
         if (::poll(&ready, 1, 1000) <= 0)
@@ -40,8 +38,6 @@ bool readUntil(int terminal, QByteArray &shown, const QByteArray &until)
 
 CliFixture::CliFixture()
 {
-    dir.makeFolder("src");
-    dir.makeFolder("config");
     for (const char *name : {"a.jpg", "b.jpg", "c.txt"})
         dir.write(QStringLiteral("src/") + QString::fromLatin1(name), name);
 }
