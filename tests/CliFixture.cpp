@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "CliFixture.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 
 #include <cstdlib>
 #include <poll.h>
@@ -18,10 +18,8 @@ constexpr int TimeoutMs = 60000;
 // `until` until the program has closed the terminal.
 bool readUntil(int terminal, QByteArray &shown, const QByteArray &until)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (until.isEmpty() || !shown.contains(until)) {
-        if (waited.elapsed() > TimeoutMs)
+    for (QDeadlineTimer deadline(TimeoutMs); until.isEmpty() || !shown.contains(until);) {
+        if (deadline.hasExpired())
             return false;
         pollfd ready{terminal, POLLIN, 0};
         if (::poll(&ready, 1, 1000) <= 0)
@@ -40,8 +38,6 @@ bool readUntil(int terminal, QByteArray &shown, const QByteArray &until)
 
 CliFixture::CliFixture()
 {
-    dir.makeFolder("src");
-    dir.makeFolder("config");
     for (const char *name : {"a.jpg", "b.jpg", "c.txt"})
         dir.write(QStringLiteral("src/") + QString::fromLatin1(name), name);
 }
@@ -65,7 +61,7 @@ Outcome CliFixture::cli(const QStringList &args) const
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
-Outcome CliFixture::onTerminal(const QStringList &args, const QList<QPair<QByteArray, QByteArray>> &answers) const
+Outcome CliFixture::onTerminal(const QStringList &args, const QByteArray &shown, const QByteArray &typed) const
 {
     QList<QByteArray> argv{QUORIN_CLI_PATH};
     for (const QString &arg : args)
@@ -85,11 +81,8 @@ Outcome CliFixture::onTerminal(const QStringList &args, const QList<QPair<QByteA
     Outcome outcome;
     if (child < 0)
         return outcome;
-    for (const auto &[before, typed] : answers) {
-        if (!readUntil(terminal, outcome.out, before))
-            break;
+    if (!typed.isEmpty() && readUntil(terminal, outcome.out, shown))
         ::write(terminal, typed.constData(), size_t(typed.size()));
-    }
     readUntil(terminal, outcome.out, {});
     ::close(terminal);
     int status = 0;
@@ -101,26 +94,24 @@ Outcome CliFixture::onTerminal(const QStringList &args, const QList<QPair<QByteA
 QStringList screenLines(const QByteArray &written)
 {
     QStringList lines;
-    QString line;
-    qsizetype column = 0;
-    const QString text = QString::fromUtf8(written);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r') {
-            column = 0;
-        } else if (text[i] == u'\n') {
-            lines << line;
-            line.clear();
-            column = 0;
-        } else if (text.mid(i, 3) == QStringLiteral("\033[K")) {
-            line.truncate(column);
-            i += 2;
-        } else {
-            line = line.left(column) + text[i] + line.mid(column + 1);
-            ++column;
+    for (const QString &row : QString::fromUtf8(written).split(u'\n')) {
+        QString line;
+        qsizetype column = 0;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (row[i] == u'\r') {
+                column = 0;
+            } else if (row.mid(i, 3) == QStringLiteral("\033[K")) {
+                line.truncate(column);
+                i += 2;
+            } else {
+                line = line.left(column) + row[i] + line.mid(column + 1);
+                ++column;
+            }
         }
-    }
-    if (!line.isEmpty())
         lines << line;
+    }
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

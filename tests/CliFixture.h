@@ -29,14 +29,16 @@ protected:
     // Standard input is empty and not a terminal.
     Outcome cli(const QStringList &args) const;
     // On a terminal of its own: everything the terminal shows, and the exit
-    // status. Each of `answers` is typed once the text before it has appeared.
-    Outcome onTerminal(const QStringList &args, const QList<QPair<QByteArray, QByteArray>> &answers = {}) const;
+    // status. `typed` is typed once the terminal has shown `shown`.
+    Outcome onTerminal(const QStringList &args, const QByteArray &shown = {}, const QByteArray &typed = {}) const;
 
     QStringList runArgs(const QStringList &more) const
     {
         return QStringList{"run", "--source", src(), "--type", "jpg"} + more;
     }
     QString src() const { return dir.file("src"); }
+    // The text with every "%1" standing for the temporary folder's path.
+    QString withDir(QString text) const { return text.replace(QStringLiteral("%1"), dir.path()); }
 
     TempFolder dir;
 };

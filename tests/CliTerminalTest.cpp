@@ -9,37 +9,38 @@ using namespace quorin::test;
 
 using CliTerminal = CliFixture;
 
-// Every question is asked with [y/N]; only y or yes answers yes.
+// Every question is asked with [y/N]; only y or yes answers yes, and no
+// answer changes a file.
 TEST_F(CliTerminal, questions_areAnsweredNoUnlessTheUserSaysYes)
 {
-    const auto before = snapshot(src());
     ASSERT_EQ(cli(runArgs({"--insert", "x"})).status, 0);
-    const QString log = src() + "/Restore/RestoreJPG.log";
-    const QByteArray question = QString::fromUtf8("恢复确认\r\n你确定要恢复原来的的文件名吗？ [y/N] ").toUtf8();
+    const QStringList restoring{"restore", src() + "/Restore/RestoreJPG.log"};
+    const QStringList dropping = runArgs({"--add", "n", "--drop-old-name", "--style", "1"});
+    const QByteArray restoreQuestion = "恢复确认\r\n你确定要恢复原来的的文件名吗？ [y/N] ";
+    const QByteArray dropQuestion = "路径选择确认\r\n    如果您使用全新的文件名前缀";
     const struct {
         const char *what;
-        QByteArray typed;
+        QStringList args;
+        QByteArray question, typed;
         int status;
-    } answers[] = {
-        {"Enter", "\n", 3}, {"n", "n\n", 3}, {"anything else", "yess\n", 3}, {"end of input", "\x04", 3},
-        {"Ctrl+C", "\x03", 3}, {"Y", " Y \n", 0},
+    } cases[] = {
+        {"Enter", restoring, restoreQuestion, "\n", 3},
+        {"n", restoring, restoreQuestion, "n\n", 3},
+        {"anything else", restoring, restoreQuestion, "yess\n", 3},
+        {"end of input", restoring, restoreQuestion, "\x04", 3},
+        {"Ctrl+C", restoring, restoreQuestion, "\x03", 3},
+        {"Y", restoring, restoreQuestion, " Y \n", 0},
+        {"Ctrl+C before the old names are dropped", dropping, dropQuestion, "\x03", 3},
+        {"y before the old names are dropped", dropping, dropQuestion, "y\n", 0},
     };
-    for (const auto &answer : answers) {
-        SCOPED_TRACE(answer.what);
-        const Outcome asked = onTerminal({"restore", log}, {{question, answer.typed}});
-        EXPECT_TRUE(asked.out.startsWith(question)) << asked.out.toStdString();
-        EXPECT_EQ(asked.status, answer.status) << asked.out.toStdString();
-        EXPECT_EQ(exists(log), answer.status != 0);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto before = snapshot(src());
+        const Outcome asked = onTerminal(c.args, "[y/N] ", c.typed);
+        EXPECT_TRUE(asked.out.startsWith(c.question)) << asked.out.toStdString();
+        EXPECT_EQ(asked.status, c.status) << asked.out.toStdString();
+        EXPECT_EQ(snapshot(src()) == before, c.status != 0);
     }
-    EXPECT_EQ(snapshot(src()), before);
-
-    // The question before a run that drops the old names in the source folder.
-    const QStringList dropping = runArgs({"--add", "n", "--drop-old-name", "--style", "1"});
-    EXPECT_EQ(onTerminal(dropping, {{"[y/N] ", "\x03"}}).status, 3);
-    EXPECT_EQ(snapshot(src()), before);
-    const Outcome yes = onTerminal(dropping, {{"[y/N] ", "y\n"}});
-    EXPECT_EQ(yes.status, 0) << yes.out.toStdString();
-    EXPECT_TRUE(exists(dir.file("src/n1.jpg")));
 }
 
 // The running status line is erased before anything else is printed, so each
@@ -50,21 +51,19 @@ TEST_F(CliTerminal, screen_showsEachResultOnce_andNoStaleStatusLine)
         QStringList args;
         QStringList screen;
     } cases[] = {
-        {{"survey", src()}, {QString::fromUtf8("共有 3 个文件及 2 种文件类型"), "JPG", "TXT"}},
+        {{"survey", src()}, {"共有 3 个文件及 2 种文件类型", "JPG", "TXT"}},
         {runArgs({"--insert", "x", "--dry-run"}),
          {src() + "/a.jpg\t" + src() + "/xa.jpg", src() + "/b.jpg\t" + src() + "/xb.jpg",
           "dry run, nothing changed: 2 files would be renamed, 0 passed over (the new name taken), 0 left alone (a "
           "name no log can hold)"}},
         {runArgs({"--insert", "x"}),
-         {QString::fromUtf8("操作完成"), QString::fromUtf8("操作已经完成！总共重命名了 2 个扩展名为 JPG 的文件！"),
-          src() + "/Restore/RestoreJPG.log"}},
+         {"操作完成", "操作已经完成！总共重命名了 2 个扩展名为 JPG 的文件！", src() + "/Restore/RestoreJPG.log"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
         // The order of a folder's files is the file system's.
-        QStringList screen = screenLines(onTerminal(c.args).out);
+        QStringList screen = screenLines(onTerminal(c.args).out), expected = c.screen;
         screen.sort();
-        QStringList expected = c.screen;
         expected.sort();
         EXPECT_EQ(screen, expected) << screen.join(u'\n').toStdString();
     }

@@ -7,7 +7,6 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -21,57 +20,35 @@ using namespace quorin::test;
 
 namespace {
 
-// Each planned rename as "old -> new".
-using Plan = QStringList;
-
-QString planned(const QString &oldPath, const QString &newPath)
+QByteArray escaped(const QString &path)
 {
-    return oldPath + QStringLiteral(" -> ") + newPath;
+    return path.toUtf8().replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n");
 }
 
-QString unescaped(const QString &field)
+// What a dry run prints for the renames a log holds: a line each, with tabs,
+// line breaks and backslashes escaped; with -z, each path ended by a NUL.
+std::pair<QByteArray, QByteArray> printedFor(const QString &log)
 {
-    QString path;
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != u'\\' || i + 1 == field.size()) {
-            path += field[i];
-            continue;
-        }
-        const QChar next = field[++i];
-        path += next == u't' ? u'\t' : next == u'n' ? u'\n' : next;
-    }
-    return path;
-}
-
-Plan printedPlan(const QByteArray &out)
-{
-    Plan plan;
-    for (const QString &line : QString::fromUtf8(out).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList fields = line.split(u'\t');
-        EXPECT_EQ(fields.size(), 2) << line.toStdString();
-        plan << planned(unescaped(fields.value(0)), unescaped(fields.value(1)));
-    }
-    return plan;
-}
-
-Plan nulSeparatedPlan(const QByteArray &out)
-{
-    Plan plan;
-    QList<QByteArray> fields = out.split('\0');
-    EXPECT_TRUE(fields.takeLast().isEmpty());
-    for (qsizetype i = 0; i + 1 < fields.size(); i += 2)
-        plan << planned(QString::fromUtf8(fields[i]), QString::fromUtf8(fields[i + 1]));
-    return plan;
-}
-
-Plan loggedPlan(const QString &log)
-{
-    Plan plan;
+    QByteArray lines, fields;
     RenameLog reader;
     EXPECT_FALSE(reader.openForReading(log).failed());
-    for (PlannedRename record; !reader.atEnd() && !reader.ReadLogRecord(record).failed();)
-        plan << planned(record.OldPath, record.NewPath);
-    return plan;
+    for (PlannedRename r; !reader.atEnd() && !reader.ReadLogRecord(r).failed();) {
+        lines += escaped(r.OldPath) + '\t' + escaped(r.NewPath) + '\n';
+        fields += r.OldPath.toUtf8() + '\0' + r.NewPath.toUtf8() + '\0';
+    }
+    return {lines, fields};
+}
+
+// Sends Ctrl+C once `reached` holds, and waits for the program to end.
+Outcome interruptWhen(QProcess &process, const std::function<bool()> &reached)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!reached() && waited.elapsed() < 30000 && process.state() == QProcess::Running)
+        QThread::msleep(2);
+    ::kill(pid_t(process.processId()), SIGINT);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 } // namespace
@@ -84,61 +61,55 @@ using CliTest = CliFixture;
 TEST_F(CliTest, previewRunAndRestore_agreeOnEveryFile)
 {
     const struct {
-        const char *what;
-        QStringList files;
-        QStringList options;
+        const char *what, *source;
+        QStringList files, options;
         int status;
     } cases[] = {
-        {"numbered in place", {"a.jpg", "b.JPG", "c.txt"}, {"--add", "trip", "--prefix", "--style", "001_"}, 0},
+        {"numbered in place", "src", {"a.jpg", "b.JPG", "c.txt"}, {"--add", "trip", "--prefix", "--style", "001_"}, 0},
         // Each file takes the name of the next; only the order decides which
         // names are free: taken and freed by the plan's earlier renames.
-        {"a chain of names", {"x.jpg", "xx.jpg", "xxx.jpg", "xxxx.jpg", "xxxxx.jpg", "xxxxxx.jpg"},
+        {"a chain of names", "src", {"x.jpg", "xx.jpg", "xxx.jpg", "xxxx.jpg", "xxxxx.jpg", "xxxxxx.jpg"},
          {"--delete-text", "x"}, 1},
-        {"a name taken by a folder", {"a.jpg", "b.jpg", "p1a.jpg/", "p2a.jpg/", "p1b.jpg/", "p2b.jpg/"},
+        {"a name taken by a folder", "src", {"a.jpg", "b.jpg", "p1a.jpg/", "p2a.jpg/", "p1b.jpg/", "p2b.jpg/"},
          {"--add", "p", "--prefix", "--style", "1"}, 1},
-        {"old names dropped, answered by --yes", {"a.jpg", "b.jpg"}, {"--add", "n", "--drop-old-name", "--style", "1"},
+        {"old names dropped, answered by --yes", "src", {"a.jpg", "b.jpg"},
+         {"--add", "n", "--drop-old-name", "--style", "1"}, 0},
+        {"moved", "src", {"a.jpg", "b.jpg", "sub/c.jpg"}, {"--move", "--dest", "OUT", "--insert", "m", "--at-end"}, 0},
+        {"copied", "src", {"a.jpg", "b.jpg"}, {"--copy", "--dest", "OUT", "--add", "c", "--suffix", "--style", "1"}, 0},
+        {"a tab and backslashes in paths", "tab\there", {"back\\slash.jpg", "sub\\/x.jpg"}, {"--subdirs", "--insert", "\\"},
          0},
-        {"moved", {"a.jpg", "b.jpg", "sub/c.jpg"}, {"--move", "--dest", "OUT", "--insert", "m", "--at-end"}, 0},
-        {"copied", {"a.jpg", "b.jpg"}, {"--copy", "--dest", "OUT", "--add", "c", "--suffix", "--style", "1"}, 0},
-        {"a tab and backslashes in paths", {"back\\slash.jpg", "sub\\/x.jpg"},
-         {"--subdirs", "--insert", "\\", "--source", "TABBED"}, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder folder;
-        const QString source = c.options.contains("TABBED") ? folder.file("tab\there") : folder.file("src");
-        for (const QString &file : c.files)
-            file.endsWith(u'/') ? folder.makeFolder(source.mid(folder.path().size()) + u'/' + file)
-                                : folder.write(source.mid(folder.path().size()) + u'/' + file, file.toUtf8());
+        const QString source = folder.file(c.source), in = QString::fromUtf8(c.source) + u'/';
         folder.makeFolder("out");
-        folder.makeFolder("src");
-        QStringList args{"run", "--type", "jpg"};
-        for (const QString &option : c.options)
-            args << (option == u"OUT" ? folder.file("out") : option == u"TABBED" ? source : option);
-        if (!args.contains("--source"))
-            args << "--source" << source;
+        for (const QString &file : c.files)
+            file.endsWith(u'/') ? folder.makeFolder(in + file) : folder.write(in + file, file.toUtf8());
+        const QStringList args = QStringList{"run", "--type", "jpg", "--source", source}
+                                 + QStringList(c.options).replaceInStrings("OUT", folder.file("out"));
         const auto before = snapshot(source);
 
         const Outcome preview = cli(args + QStringList{"--dry-run"});
-        const Outcome nul = cli(args + QStringList{"--dry-run", "-z"});
+        const QByteArray nul = cli(args + QStringList{"--dry-run", "-z"}).out;
         EXPECT_EQ(preview.status, 0) << preview.errText().toStdString();
         EXPECT_EQ(snapshot(source), before);
         EXPECT_FALSE(exists(source + "/Restore") || exists(folder.file("out/Restore")));
-        EXPECT_EQ(nulSeparatedPlan(nul.out), printedPlan(preview.out));
 
         const Outcome run = cli(args + QStringList{"--yes"});
         EXPECT_EQ(run.status, c.status) << run.errText().toStdString();
         const QString log = QString::fromUtf8(run.out).trimmed();
-        EXPECT_EQ(printedPlan(preview.out), loggedPlan(log));
-        const QRegularExpression counts(QStringLiteral("(\\d+) files would be \\w+, (\\d+) passed over"));
-        const auto counted = counts.match(preview.errText());
+        const auto [lines, fields] = printedFor(log);
+        EXPECT_EQ(preview.out, lines);
+        EXPECT_EQ(nul, fields);
+        const auto counted = QRegularExpression(QStringLiteral("(\\d+) files would be \\w+, (\\d+) passed over"))
+                                 .match(preview.errText());
         ASSERT_TRUE(counted.hasMatch()) << preview.errText().toStdString();
         EXPECT_TRUE(run.errText().contains(QStringLiteral("总共重命名了 %1 个").arg(counted.captured(1))));
         EXPECT_EQ(run.errText().contains(QStringLiteral("有 %1 个文件未能重命名").arg(counted.captured(2))),
                   counted.captured(2) != u"0");
 
-        const Outcome restore = cli({"restore", "--yes", log});
-        EXPECT_EQ(restore.status, 0) << restore.errText().toStdString();
+        EXPECT_EQ(cli({"restore", "--yes", log}).status, 0);
         EXPECT_EQ(snapshot(source), before);
     }
 }
@@ -157,33 +128,36 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
         {runArgs({"--prefix", "--style", "1"}), 3, "添加字符\n请输入新文件名所要添加的字符"},
         {runArgs({"--add", "x", "--prefix"}), 3, "序号类型\n    序号类型还没有选呢！"},
         {{"run", "--source", src(), "--add", "x", "--prefix", "--style", "1"}, 3, "文件类型选择\n"},
-        {runArgs({"--add", "x", "--drop-old-name", "--style", "1"}), 3, "路径选择确认\n"},
-        {runArgs({"--add", "x", "--drop-old-name", "--style", "1"}), 3, "give --yes to answer yes\n"},
+        {runArgs({"--add", "x", "--drop-old-name", "--style", "1"}), 3,
+         "路径选择确认\n    如果您使用全新的文件名前缀，"},
+        {runArgs({"--add", "x", "--drop-old-name", "--style", "1"}), 3,
+         "目标文件的存在路径。\nquorin-cli: not asked, as standard input is not a terminal: answered no; give --yes "
+         "to answer yes\n"},
         {runArgs({"--replace", "a"}), 3, "替换选项\n你没有输入替换成什么字符！"},
         {runArgs({"--delete-count", "0", "--dry-run"}), 3, "删除字符个数选项\n请正确输入要删除字符的个数，只能是数字！"},
         {runArgs({"--insert", "a/b"}), 3, "选项设置\n新文件名中不能包含字符“/”"},
         {{"restore", dir.file("file.log")}, 3, "恢复确认\n所选文件不是完整的重命名日志"},
         {runArgs({"--add", "x", "--prefix", "--style", "1", "--dest", dir.file("none")}), 2,
-         "quorin-cli: --dest " "%1none: no such folder\n"},
+         "quorin-cli: --dest %1none: no such folder\n"},
         {{"run", "--source", dir.file("none"), "--type", "jpg", "--insert", "x"}, 2,
          "quorin-cli: --source %1none: no such folder\n"},
         {{"run", "--source", dir.file("file.log"), "--type", "jpg", "--insert", "x"}, 2,
          "quorin-cli: --source %1file.log: not a folder\n"},
         {{"survey", dir.file("none")}, 2, "quorin-cli: %1none: no such folder\n"},
         {{"survey", dir.file("file.log")}, 2, "quorin-cli: %1file.log: not a folder\n"},
+        {{"survey", "--", "-"}, 2, "quorin-cli: %1-: no such folder\n"},
         {{"restore", "--yes", dir.file("none.log")}, 2, "quorin-cli: %1none.log: no such file\n"},
         {{"restore", "--yes", src()}, 2, "a folder, not a log\n"},
         {{"run", "--source", src(), "--type", "j\tg", "--insert", "x"}, 2, "without \"/\" or control characters"},
         {{"run", "--source", src(), "--type", "a/jpg", "--insert", "x"}, 2, "without \"/\" or control characters"},
         {runArgs({"--insert", "x", "-z"}), 2, "-z goes with --dry-run"},
+        {runArgs({"--insert", "x", "-q"}), 2, "unknown option -q"},
         {runArgs({"--copy", "--move", "--add", "x"}), 2, "usage:"},
         {runArgs({"--copy", "--subdirs"}), 2, "usage:"},
         {runArgs({"--add", "x", "--insert", "y"}), 2, "usage:"},
         {runArgs({"--new-ext", "abcd"}), 2, "usage:"},
         {runArgs({"--delete-count", "123"}), 2, "usage:"},
         {runArgs({"--style", "01"}), 2, "usage:"},
-        {runArgs({"--insert", "x", "-q"}), 2, "unknown option -q"},
-        {{"survey", "--", "-"}, 2, "quorin-cli: %1-: no such folder\n"},
         {{"rename"}, 2, "usage:"},
         {{"help", "rename"}, 2, "usage:"},
     };
@@ -191,11 +165,7 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
         SCOPED_TRACE(c.args.join(u' ').toStdString());
         const Outcome outcome = cli(c.args);
         EXPECT_EQ(outcome.status, c.status);
-        QString message = QString::fromUtf8(c.message);
-        if (message.contains(u"%1"))
-            message = message.arg(dir.path());
-        EXPECT_TRUE(outcome.errText().contains(message))
-            << outcome.err.toStdString();
+        EXPECT_TRUE(outcome.errText().contains(withDir(c.message))) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.out.isEmpty());
     }
     EXPECT_EQ(snapshot(src()), before);
@@ -203,16 +173,36 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
     EXPECT_FALSE(exists(dir.file("config/Quorin.ini")));
 }
 
-// A run or a preview that meets no file of the type says so, naming both.
-TEST_F(CliTest, noFileOfTheType_isWarnedAbout)
+// Results go to standard output, each once; the window's boxes and warnings
+// to standard error, without the status line's echo of them. A relative
+// folder is logged as a full path, and a survey remembers its folder.
+TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
 {
-    for (const char *mode : {"--dry-run", "--yes"}) {
-        SCOPED_TRACE(mode);
-        const Outcome outcome = cli({"run", "--source", src(), "--type", "png", "--insert", "x", mode});
+    dir.write("src/sub/d.Png");
+    const QString noPng = "quorin-cli: warning: no file of type PNG in %1src\n";
+    const QStringList png{"run", "--source", src(), "--type", "png", "--insert", "x"};
+    const struct {
+        QStringList args;
+        QString out, err;
+    } cases[] = {
+        {{"survey", "--subdirs", src()}, "共有 4 个文件和 1 个文件夹及 3 种文件类型\nJPG\nPNG\nTXT\n", ""},
+        {png + QStringList{"--dry-run"}, "",
+         noPng + "dry run, nothing changed: 0 files would be renamed, 0 passed over (the new name taken), 0 left "
+                 "alone (a name no log can hold)\n"},
+        {png + QStringList{"--yes"}, "%1src/Restore/RestorePNG.log\n",
+         "操作完成\n操作已经完成！总共重命名了 0 个扩展名为 PNG 的文件！\n" + noPng},
+        {{"run", "--source", "src", "--type", "jpg", "--insert", "x"}, "%1src/Restore/RestoreJPG.log\n",
+         "操作完成\n操作已经完成！总共重命名了 2 个扩展名为 JPG 的文件！\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const Outcome outcome = cli(c.args);
         EXPECT_EQ(outcome.status, 0);
-        EXPECT_TRUE(outcome.errText().contains(QStringLiteral("warning: no file of type PNG in %1\n").arg(src())))
-            << outcome.err.toStdString();
+        EXPECT_EQ(QString::fromUtf8(outcome.out), withDir(c.out));
+        EXPECT_EQ(outcome.errText(), withDir(c.err));
     }
+    EXPECT_TRUE(readAll(dir.file("config/Quorin.ini")).contains(src().toUtf8()));
+    EXPECT_TRUE(readAll(dir.file("src/Restore/RestoreJPG.log")).contains(dir.file("src/xa.jpg").toUtf8()));
 }
 
 // Every option the parser of any command accepts is described in that
@@ -220,13 +210,16 @@ TEST_F(CliTest, noFileOfTheType_isWarnedAbout)
 TEST_F(CliTest, help_describesEveryOptionTheParserAccepts)
 {
     QSet<QString> candidates;
-    for (QDirIterator it(QStringLiteral(QUORIN_SOURCE_DIR "/src/cli"), {"*.cpp"}); it.hasNext();) {
-        const QString source = QString::fromUtf8(readAll(it.next()));
-        for (const auto &m : QRegularExpression(QStringLiteral("\"(--?[a-z][a-z-]*)\"")).globalMatch(source))
+    for (QDirIterator it(QStringLiteral(QUORIN_SOURCE_DIR "/src/cli"), {"*.cpp"}); it.hasNext();)
+        for (const auto &m : QRegularExpression(QStringLiteral("\"(--?[a-z][a-z-]*)\""))
+                                 .globalMatch(QString::fromUtf8(readAll(it.next()))))
             candidates << m.captured(1);
-    }
     ASSERT_GT(candidates.size(), 20);
     const QByteArray whole = cli({"--help"}).out;
+    EXPECT_EQ(cli({"-h"}).out, whole);
+    EXPECT_EQ(cli({"help"}).out, whole);
+    for (const char *mentioned : {"--version", "001_", "trip1_IMG_2041.JPG", "trusted as before", "Examples:"})
+        EXPECT_TRUE(whole.contains(mentioned)) << mentioned;
     for (const QString command : {"run", "survey", "restore"}) {
         const Outcome help = cli({command, "--help"});
         EXPECT_EQ(help.status, 0);
@@ -234,8 +227,7 @@ TEST_F(CliTest, help_describesEveryOptionTheParserAccepts)
         EXPECT_EQ(cli({"help", command}).out, help.out);
         EXPECT_TRUE(help.out.contains("Exit status:\n") && help.out.contains("  4  stopped by Ctrl+C"));
         for (const QString &option : candidates) {
-            const Outcome probe = cli({command, option, "x"});
-            if (probe.errText().contains(QStringLiteral("unknown option")))
+            if (cli({command, option, "x"}).errText().contains(QStringLiteral("unknown option")))
                 continue;
             SCOPED_TRACE((command + u' ' + option).toStdString());
             // An option's line: indented, the option as a word, then what it
@@ -247,50 +239,7 @@ TEST_F(CliTest, help_describesEveryOptionTheParserAccepts)
             EXPECT_TRUE(described.match(QString::fromUtf8(whole)).hasMatch());
         }
     }
-    EXPECT_EQ(cli({"-h"}).out, whole);
-    EXPECT_EQ(cli({"help"}).out, whole);
-    for (const char *mentioned : {"--version", "001_", "trip1_IMG_2041.JPG", "trusted as before", "Examples:"})
-        EXPECT_TRUE(whole.contains(mentioned)) << mentioned;
 }
-
-TEST_F(CliTest, relativeFolders_areLoggedAsFullPaths)
-{
-    const Outcome run = cli({"run", "--source", "src", "--type", "jpg", "--insert", "x"});
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(QString::fromUtf8(run.out), src() + "/Restore/RestoreJPG.log\n");
-    EXPECT_TRUE(readAll(dir.file("src/Restore/RestoreJPG.log")).contains(dir.file("src/xa.jpg").toUtf8()));
-}
-
-// Results go to standard output, each once; the window's boxes to standard
-// error, without the status line's echo of them.
-TEST_F(CliTest, survey_printsEachResultOnce_andRemembersTheFolder)
-{
-    dir.write("src/sub/d.Png");
-    const Outcome survey = cli({"survey", "--subdirs", src()});
-    EXPECT_EQ(survey.status, 0);
-    EXPECT_EQ(QString::fromUtf8(survey.out), QString::fromUtf8("共有 4 个文件和 1 个文件夹及 3 种文件类型\nJPG\nPNG\nTXT\n"));
-    EXPECT_TRUE(survey.err.isEmpty()) << survey.err.toStdString();
-    EXPECT_TRUE(readAll(dir.file("config/Quorin.ini")).contains(src().toUtf8()));
-
-    const Outcome run = cli(runArgs({"--insert", "x"}));
-    EXPECT_EQ(run.errText(), QString::fromUtf8("操作完成\n操作已经完成！总共重命名了 2 个扩展名为 JPG 的文件！\n"));
-}
-
-namespace {
-
-// Sends Ctrl+C once `reached` holds, and waits for the program to end.
-Outcome interruptWhen(QProcess &process, const std::function<bool()> &reached)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!reached() && waited.elapsed() < 30000 && process.state() == QProcess::Running)
-        QThread::msleep(2);
-    ::kill(pid_t(process.processId()), SIGINT);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-} // namespace
 
 // Ctrl+C while a run carries out its log rolls the run back; while a restore
 // runs, it stops after the file in hand and keeps the log and its states, and
@@ -298,11 +247,9 @@ Outcome interruptWhen(QProcess &process, const std::function<bool()> &reached)
 TEST_F(CliTest, interrupt_rollsARunBack_andLeavesARestoreToFinish)
 {
     dir.makeFolder("big");
-    constexpr int Files = 20000;
-    for (int i = 0; i < Files; ++i)
+    for (int i = 0; i < 20000; ++i)
         ::close(::open(dir.file(QStringLiteral("big/f%1.jpg").arg(i)).toUtf8(), O_CREAT | O_WRONLY, 0644));
     const auto before = snapshot(dir.file("big"));
-    const QStringList args{"run", "--source", dir.file("big"), "--type", "jpg", "--add", "x", "--prefix", "--style", "1"};
     const QString log = dir.file("big/Restore/RestoreJPG.log");
     const auto firstRecord = [&log] {
         RenameLog reader;
@@ -312,17 +259,16 @@ TEST_F(CliTest, interrupt_rollsARunBack_andLeavesARestoreToFinish)
     };
 
     QProcess running;
-    start(running, args);
+    start(running, {"run", "--source", dir.file("big"), "--type", "jpg", "--add", "x", "--prefix", "--style", "1"});
     // Once the first record's new name exists, the run is carrying out its log.
     const Outcome stopped = interruptWhen(running, [&] { return exists(firstRecord().NewPath); });
     if (stopped.errText().contains(QString::fromUtf8("操作完成")))
         GTEST_SKIP() << "the run finished before the interrupt reached it";
     EXPECT_EQ(stopped.status, 4) << stopped.err.toStdString();
+    // The roll-back itself is the engine's, checked where a run is stopped.
     EXPECT_TRUE(stopped.errText().endsWith(QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！\n")));
-    EXPECT_EQ(snapshot(dir.file("big")), before);
-    EXPECT_FALSE(exists(log));
 
-    ASSERT_EQ(cli(args).status, 0);
+    ASSERT_EQ(cli(running.arguments()).status, 0);
     const QByteArray states = readAll(statesPathFor(log));
     QProcess restoring;
     start(restoring, {"restore", "--yes", log});
@@ -336,8 +282,7 @@ TEST_F(CliTest, interrupt_rollsARunBack_andLeavesARestoreToFinish)
     EXPECT_TRUE(exists(log) && exists(statesPathFor(log)));
     EXPECT_TRUE(exists(first.NewPath) && !exists(first.OldPath));
 
-    const Outcome again = cli({"restore", "--yes", log});
-    EXPECT_EQ(again.status, 0) << again.err.toStdString();
+    EXPECT_EQ(cli({"restore", "--yes", log}).status, 0);
     EXPECT_EQ(snapshot(dir.file("big")), before);
     EXPECT_FALSE(exists(log));
 }

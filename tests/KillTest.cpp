@@ -20,25 +20,27 @@ using namespace quorin::test;
 
 namespace {
 
-struct Outcome {
-    bool killed = false;
-    int status = -1;
-    QString err;
-};
+// The status of a process that was killed.
+constexpr int Killed = -1;
 
 struct Mode {
     const char *name;
     QStringList options;
-    // The earlier run whose log the killed run finds in its place.
-    QString earlierSource;
-    // Where the files go, for a copy or a move.
-    QString destination;
+    // The earlier run whose log the killed run finds in its place, and where
+    // the files and the logs go.
+    QString earlierSource, destination;
+};
+
+// QUORIN_KILL_LONG=1 for the long run: more files, two large ones so that
+// kills also land inside a copy, and more kills at random times.
+struct Scale {
+    int extraFiles = 0, largeFiles = 0, timedKills = 2;
 };
 
 class KilledRun : public ::testing::Test {
 protected:
     // Killed at the call numbered killAt, or else killAfterMs after its start.
-    Outcome cli(const QStringList &args, long killAt = 0, int killAfterMs = 0) const
+    int cli(const QStringList &args, long killAt = 0, int killAfterMs = 0, QString *err = nullptr) const
     {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -52,12 +54,12 @@ protected:
         if (killAfterMs > 0 && !process.waitForFinished(killAfterMs))
             process.kill();
         process.waitForFinished(60000);
-        return {process.exitStatus() == QProcess::CrashExit, process.exitCode(),
-                QString::fromUtf8(process.readAllStandardError())};
+        if (err)
+            *err = QString::fromUtf8(process.readAllStandardError());
+        return process.exitStatus() == QProcess::CrashExit ? Killed : process.exitCode();
     }
 
-    // Flat and nested, Chinese names, and in the long run more files and two
-    // large ones, so that kills also land inside a copy.
+    // Flat and nested, with Chinese names.
     void makeTree() const
     {
         QStringList names = {"src/a.jpg", "src/b.jpg", "src/sub/照片.jpg", "src2/d.jpg", "src2/e.jpg"};
@@ -75,50 +77,31 @@ protected:
     int temporaryFilesLeft() const
     {
         int left = 0;
-        QDirIterator files(dir.path(), {".quorin-*"}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        for (; files.hasNext(); files.next())
+        for (QDirIterator it(dir.path(), {".quorin-*"}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+             it.hasNext(); it.next())
             ++left;
         return left;
     }
 
-    QStringList runArgs(const QString &source, const Mode &mode) const
-    {
-        return QStringList{"run", "--source", source, "--type", "jpg", "--add", "n", "--prefix", "--style", "1",
-                           "--yes"}
-               + mode.options;
-    }
-
     // The newest log first: the one under the plain name, then those moved aside.
-    QStringList logsIn(const QString &folder) const
-    {
-        QStringList logs = QDir(folder).entryList({"*.log"}, QDir::Files, QDir::Name | QDir::Reversed);
-        logs.sort();
-        std::reverse(logs.begin(), logs.end());
-        for (QString &log : logs)
-            log.prepend(folder + u'/');
-        return logs;
-    }
-
     void restoreEverything(const QString &logFolder, long killAt) const
     {
-        for (const QString &log : logsIn(logFolder)) {
+        QStringList logs = QDir(logFolder).entryList({"*.log"}, QDir::Files);
+        std::sort(logs.rbegin(), logs.rend());
+        for (const QString &name : logs) {
+            const QString log = logFolder + u'/' + name;
             SCOPED_TRACE(log.toStdString());
-            Outcome restored = cli({"restore", "--yes", log}, killAt);
-            if (restored.killed && QFile::exists(log))
-                restored = cli({"restore", "--yes", log});
-            if (restored.killed)
+            QString err;
+            int status = cli({"restore", "--yes", log}, killAt, 0, &err);
+            if (status == Killed && QFile::exists(log))
+                status = cli({"restore", "--yes", log}, 0, 0, &err);
+            if (status == Killed)
                 continue;
-            EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
-            EXPECT_FALSE(restored.err.contains(QString::fromUtf8("未能恢复"))) << restored.err.toStdString();
+            EXPECT_EQ(status, 0) << err.toStdString();
+            EXPECT_FALSE(err.contains(QString::fromUtf8("未能恢复"))) << err.toStdString();
         }
     }
 
-    struct Scale {
-        int extraFiles = 0;
-        int largeFiles = 0;
-        int timedKills = 2;
-    };
-    // QUORIN_KILL_LONG=1 for the long run: more files, large ones, more kills.
     const Scale scale = qEnvironmentVariableIsSet("QUORIN_KILL_LONG") ? Scale{45, 2, 60} : Scale{};
     TempFolder dir;
 };
@@ -127,15 +110,14 @@ protected:
 
 TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
 {
-    QList<Mode> modes = {
-        {"in place with sub-folders", {"--subdirs"}, QString(), QString()},
-        {"copy", {"--copy", "--dest", dir.file("out")}, dir.file("src2"), dir.file("out")},
-        {"move", {"--move", "--dest", dir.file("out")}, dir.file("src2"), dir.file("out")},
-    };
+    const QString src = dir.file("src"), src2 = dir.file("src2"), out = dir.file("out");
+    QList<Mode> modes = {{"in place with sub-folders", {"--subdirs"}, src, src},
+                         {"copy", {"--copy", "--dest", out}, src2, out},
+                         {"move", {"--move", "--dest", out}, src2, out}};
     // A move into another file system copies each file, then removes it.
     QTemporaryDir shm(QStringLiteral("/dev/shm/quorin-kill-XXXXXX"));
     if (shm.isValid() && QStorageInfo(shm.path()) != QStorageInfo(dir.path()))
-        modes.append({"move across file systems", {"--move", "--dest", shm.path()}, dir.file("src2"), shm.path()});
+        modes.append({"move across file systems", {"--move", "--dest", shm.path()}, src2, shm.path()});
     // Kills at random times come from a seed that is printed, so a failure
     // can be run again exactly: QUORIN_KILL_SEED=N.
     const quint32 seed = qEnvironmentVariableIsSet("QUORIN_KILL_SEED") ? quint32(qEnvironmentVariableIntValue("QUORIN_KILL_SEED"))
@@ -145,7 +127,8 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
     int kills = 0, leftovers = 0;
     for (const Mode &mode : modes) {
         SCOPED_TRACE(mode.name);
-        const QString logFolder = (mode.destination.isEmpty() ? dir.file("src") : mode.destination) + "/Restore";
+        const QStringList run = QStringList{"run", "--type", "jpg", "--add", "n", "--prefix", "--style", "1", "--yes"}
+                                + mode.options;
         bool killed = true;
         for (long k = 1, timed = 0; killed || timed < scale.timedKills; ++k) {
             SCOPED_TRACE(k);
@@ -154,22 +137,21 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
             timed += afterMs > 0;
             makeTree();
             const auto before = snapshot(dir.path());
-            const QString earlier = mode.earlierSource.isEmpty() ? dir.file("src") : mode.earlierSource;
-            ASSERT_FALSE(cli(runArgs(earlier, mode)).killed);
-            const bool thisKilled = cli(runArgs(dir.file("src"), mode), afterMs ? 0 : k, afterMs).killed;
+            ASSERT_NE(cli(run + QStringList{"--source", mode.earlierSource}), Killed);
+            const bool thisKilled = cli(run + QStringList{"--source", src}, afterMs ? 0 : k, afterMs) == Killed;
             killed = killed && thisKilled;
             kills += thisKilled;
             // Some restores are killed too, halfway through, and run again.
-            restoreEverything(logFolder, k % 3 == 0 ? 2 : 0);
+            restoreEverything(mode.destination + "/Restore", k % 3 == 0 ? 2 : 0);
             auto after = snapshot(dir.path());
             if (mode.options.contains("--copy"))
                 after.removeIf([](auto entry) { return entry.key().startsWith(u"out/"); });
             EXPECT_EQ(after, before);
             leftovers += temporaryFilesLeft();
-            for (const char *folder : {"src", "src2", "out"})
-                QDir(dir.file(folder)).removeRecursively();
-            QDir(shm.path()).removeRecursively();
-            QDir().mkpath(shm.path());
+            for (const QString &folder : {src, src2, out})
+                QDir(folder).removeRecursively();
+            if (shm.isValid() && QDir(shm.path()).removeRecursively())
+                QDir().mkpath(shm.path());
             if (HasFailure())
                 return;
         }

@@ -11,28 +11,23 @@ MemoryCard::MemoryCard(const TempFolder &dir, CardFormat format) : root_(dir.fil
         problem_ = QStringLiteral("mounting a card image needs root");
         return;
     }
-    if (!step(QStringLiteral("truncate -s 8M '%1'").arg(image), QStringLiteral("cannot make an image")))
+    if (!step(QStringLiteral("truncate -s 8M '%1'").arg(image)))
         return;
     if (format == CardFormat::Fat) {
-        if (step(QStringLiteral("mkfs.vfat '%1'").arg(image), QStringLiteral("mkfs.vfat (dosfstools) is missing"))
-            && step(QStringLiteral("fusefat -o rw+ '%1' '%2'").arg(image, root_),
-                    QStringLiteral("fusefat could not mount the image")))
-            fuseMounted_ = true;
+        fuseMounted_ = step(QStringLiteral("mkfs.vfat '%1'").arg(image))
+                       && step(QStringLiteral("fusefat -o rw+ '%1' '%2'").arg(image, root_));
         return;
     }
-    if (!step(QStringLiteral("mkfs.exfat '%1'").arg(image), QStringLiteral("mkfs.exfat (exfatprogs) is missing")))
+    if (!step(QStringLiteral("mkfs.exfat '%1'").arg(image)))
         return;
     int status = -1;
-    loopDevice_ = QString::fromUtf8(shell(QStringLiteral("losetup -f --show '%1' 2>/dev/null").arg(image), &status))
-                      .trimmed();
+    loopDevice_ = QString::fromUtf8(shell(QStringLiteral("losetup -f --show '%1'").arg(image), &status)).trimmed();
     if (status != 0 || loopDevice_.isEmpty()) {
         loopDevice_.clear();
         problem_ = QStringLiteral("no loop device for the exFAT image");
         return;
     }
-    if (step(QStringLiteral("mount.exfat-fuse '%1' '%2'").arg(loopDevice_, root_),
-             QStringLiteral("exfat-fuse could not mount the image")))
-        fuseMounted_ = true;
+    fuseMounted_ = step(QStringLiteral("mount.exfat-fuse '%1' '%2'").arg(loopDevice_, root_));
 }
 
 MemoryCard::~MemoryCard()
@@ -43,12 +38,12 @@ MemoryCard::~MemoryCard()
         shell(QStringLiteral("losetup -d '%1'").arg(loopDevice_));
 }
 
-bool MemoryCard::step(const QString &command, const QString &problem)
+bool MemoryCard::step(const QString &command)
 {
     int status = -1;
     shell(command + QStringLiteral(" >/dev/null 2>&1"), &status);
     if (status != 0)
-        problem_ = problem;
+        problem_ = command + QStringLiteral(" failed");
     return status == 0;
 }
 

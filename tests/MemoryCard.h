@@ -10,8 +10,8 @@ namespace quorin::test {
 enum class CardFormat { Fat, ExFat };
 
 // A small FAT or exFAT image mounted through FUSE, as a memory card is: FAT
-// through fusefat, exFAT through a loop device and exfat-fuse. Unmounted when
-// it goes.
+// through fusefat (made by dosfstools), exFAT through a loop device and
+// exfat-fuse (made by exfatprogs). Needs root. Unmounted when it goes.
 class MemoryCard final {
 public:
     MemoryCard(const TempFolder &dir, CardFormat format);
@@ -19,13 +19,13 @@ public:
     Q_DISABLE_COPY_MOVE(MemoryCard)
 
     bool mounted() const { return problem_.isEmpty(); }
-    // Why the card could not be mounted here.
+    // Why the card could not be mounted here: the step that failed.
     QString problem() const { return problem_; }
     // The card's root, ending in "/".
     QString root() const { return root_; }
 
 private:
-    bool step(const QString &command, const QString &problem);
+    bool step(const QString &command);
 
     QString root_;
     QString loopDevice_;
