@@ -14,14 +14,6 @@ WindowTest::WindowTest()
     showExposed(window);
 }
 
-QStringList WindowTest::boxTitles() const
-{
-    QStringList titles;
-    for (const MessageBox &box : dialogs.boxes.shown)
-        titles << box.title;
-    return titles;
-}
-
 void WindowTest::makeSources(const QStringList &names) const
 {
     for (const QString &name : names)
@@ -61,8 +53,10 @@ void WindowTest::onceStatusReads(const QString &text, std::function<void()> act)
     });
 }
 
-void WindowTest::operate(const std::function<void()> &start, const QStringList &enabledAfter, bool yields)
+void WindowTest::operate(const char *what, const std::function<void()> &start, const QStringList &enabledAfter,
+                         bool yields)
 {
+    SCOPED_TRACE(what);
     underWay_ = true;
     yields_ = 0;
     atEveryYield([this] {

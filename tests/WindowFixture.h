@@ -57,7 +57,6 @@ protected:
     bool checked(const char *name) const { return control<QAbstractButton>(name).isChecked(); }
     QString text(const char *name) const { return control<QLineEdit>(name).text(); }
     QString status() const { return control<QLabel>("lblInfo").text(); }
-    QStringList boxTitles() const;
 
     QString src() const { return dir.file("src"); }
     // Writes each file under the source folder with its name as its content.
@@ -76,7 +75,8 @@ protected:
     // Starts a survey, a run or a restore with `start` and checks that none of
     // the three could be started at any of its yields (and that it yielded,
     // unless it is refused at once), then which of them can be started after it.
-    void operate(const std::function<void()> &start, const QStringList &enabledAfter, bool yields = true);
+    void operate(const char *what, const std::function<void()> &start, const QStringList &enabledAfter,
+                 bool yields = true);
 
     TempFolder dir;
     TempFolder config;

@@ -28,7 +28,7 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
         const qsizetype shown = dialogs.boxes.shown.size();
         dialogs.boxes.answers << c.answer;
         onceStatusReads(QString::fromUtf8(c.pass), [&] { QTest::keyClick(&control(c.focus), Qt::Key_Escape); });
-        operate([this] { click("CmdStart"); }, {"CmdSourDir", "CmdStart", "CmdRestore"});
+        operate("run", [this] { click("CmdStart"); }, {"CmdSourDir", "CmdStart", "CmdRestore"});
         ASSERT_GT(dialogs.boxes.shown.size(), shown);
         const MessageBox &question = dialogs.boxes.shown[shown];
         EXPECT_EQ(question.title, QStringLiteral("终止确认"));
