@@ -128,13 +128,14 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_andCancelBringsBackTheDefaults)
         clickOn(dialog, "OptB");
         clickOn(dialog, "CmdOk");
     });
+    EXPECT_EQ(summary(), QStringLiteral("添加指定字符"));
     const NameEdit kept = window.currentJob().Edit;
     EXPECT_EQ(kept.Kind, NameEditKind::Add);
     EXPECT_EQ(textsOf(kept), (QStringList{"new_", "IMG", "trip", "x", "34"})) << "the count takes two characters";
     EXPECT_FALSE(kept.InsertAtFront || kept.DeleteAtFront);
     click("ChkOption");
     click("ChkOption");
-    EXPECT_EQ(summary(), QStringLiteral("添加指定字符"));
+    EXPECT_EQ(summary(), QStringLiteral("添加指定字符")) << "switching on again names the kept kind";
 
     openOptions([](FrmOption &dialog) {
         EXPECT_TRUE(child<QAbstractButton>(dialog, "OptAdd").isChecked());

@@ -43,6 +43,10 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
         EXPECT_EQ(status(), c.status);
     }
     EXPECT_EQ(dialogs.folderTitles.value(0), QStringLiteral("请选择一个目录"));
+    click("chkCopy");
+    control<QLineEdit>("txtDestDir").setText("/kept");
+    click("CmdDestDir");
+    EXPECT_EQ(text("txtDestDir"), QStringLiteral("/kept")) << "a cancelled picker changes nothing";
 }
 
 TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andFocusesTheAddedText)
