@@ -27,9 +27,11 @@ void fill(FrmOption &dialog, const char *button, const Texts &texts)
         child<QLineEdit>(dialog, box).setText(text);
 }
 
-QStringList textsOf(const NameEdit &edit)
+// The edit's five texts, then where it adds and where it deletes.
+QStringList entries(const NameEdit &edit)
 {
-    return {edit.InsertText, edit.FindText, edit.ReplaceText, edit.DeleteText, edit.DeleteCountText};
+    return {edit.InsertText, edit.FindText, edit.ReplaceText, edit.DeleteText, edit.DeleteCountText,
+            edit.InsertAtFront ? "front" : "back", edit.DeleteAtFront ? "front" : "back"};
 }
 
 // The dialog, whenever it is shown, is answered by the answer waiting for it;
@@ -131,8 +133,8 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_andCancelBringsBackTheDefaults)
     EXPECT_EQ(summary(), QStringLiteral("添加指定字符"));
     const NameEdit kept = window.currentJob().Edit;
     EXPECT_EQ(kept.Kind, NameEditKind::Add);
-    EXPECT_EQ(textsOf(kept), (QStringList{"new_", "IMG", "trip", "x", "34"})) << "the count takes two characters";
-    EXPECT_FALSE(kept.InsertAtFront || kept.DeleteAtFront);
+    EXPECT_EQ(entries(kept), (QStringList{"new_", "IMG", "trip", "x", "34", "back", "back"}))
+        << "the count takes two characters";
     click("ChkOption");
     click("ChkOption");
     EXPECT_EQ(summary(), QStringLiteral("添加指定字符")) << "switching on again names the kept kind";
@@ -145,8 +147,7 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_andCancelBringsBackTheDefaults)
     EXPECT_EQ(summary(), QStringLiteral("添加指定字符")) << "取消 leaves the summary behind";
     const NameEdit defaults = window.currentJob().Edit;
     EXPECT_EQ(defaults.Kind, NameEditKind::None);
-    EXPECT_EQ(textsOf(defaults), QStringList(5));
-    EXPECT_TRUE(defaults.InsertAtFront && defaults.DeleteAtFront);
+    EXPECT_EQ(entries(defaults), (QStringList{"", "", "", "", "", "front", "front"}));
     click("ChkOption");
     click("ChkOption");
     EXPECT_EQ(summary(), NoKindSet);
