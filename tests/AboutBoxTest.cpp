@@ -11,35 +11,33 @@ using namespace quorin::test;
 // or title; a left press on a link opens it at once, and leaves the box open.
 TEST(AboutBox, leftClicks_closeOnTheBackgroundIconVersionAndTitle_andOpenTheLinks)
 {
-    const struct {
-        const char *name;
-        bool closes, link;
-    } cases[] = {
+    // A control, whether a left click on it closes the box, whether it is a link.
+    const QList<std::tuple<const char *, bool, bool>> cases = {
         {"frmAbout", true, false}, {"Image1", true, false}, {"Label3", true, false}, {"lblcap_0", true, false},
         {"lblcap_1", true, false}, {"Label1", false, false}, {"Label2", false, false}, {"lblauthor", false, false},
         {"Label5", false, false}, {"Label4", false, false}, {"lbl10_1", false, false}, {"lblemail", false, true},
         {"lblnet", false, true},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &[name, closes, link] : cases) {
+        SCOPED_TRACE(name);
         QList<QUrl> opened;
         frmAbout box([&](const QUrl &url) { opened << url; }, nullptr);
         showExposed(box);
-        QWidget &target = QByteArray(c.name) == "frmAbout" ? box : child(box, c.name);
+        QWidget &target = QByteArray(name) == "frmAbout" ? box : child(box, name);
         // The background: a corner no control covers.
         const QPoint at = &target == &box ? QPoint(3, 3) : target.rect().center();
         for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
             QTest::mouseClick(&target, other, {}, at);
         EXPECT_TRUE(box.isVisible() && opened.isEmpty()) << "only the left button acts";
         QTest::mousePress(&target, Qt::LeftButton, {}, at);
-        ASSERT_EQ(opened.size(), c.link ? 1 : 0) << "a press opens a link, without waiting for the release";
+        ASSERT_EQ(opened.size(), link ? 1 : 0) << "a press opens a link, without waiting for the release";
         // The e-mail link shows its address, the home page link its host.
-        if (c.link) {
+        if (link) {
             EXPECT_EQ(opened[0].scheme() == "mailto" ? opened[0].path() : opened[0].host(),
                       static_cast<QLabel &>(target).text());
         }
         QTest::mouseRelease(&target, Qt::LeftButton, {}, at);
-        EXPECT_EQ(box.isVisible(), !c.closes);
+        EXPECT_EQ(box.isVisible(), !closes);
     }
 }
 

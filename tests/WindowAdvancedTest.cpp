@@ -125,7 +125,8 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_andCancelBringsBackTheDefaults)
         EXPECT_EQ(dialog.focusWidget(), &child(dialog, "CmdOk")) << "a new dialog opens on 确定";
         clickOn(dialog, "OptAdd");
         EXPECT_EQ(dialog.focusWidget(), &child(dialog, "txtAdd"));
-        fill(dialog, "OptBack", {{"txtAdd", "new_"}, {"txtReplace", "IMG"}, {"txtReplaceAs", "trip"}, {"txtDelMatch", "x"}});
+        fill(dialog, "OptBack",
+             {{"txtAdd", "new_"}, {"txtReplace", "IMG"}, {"txtReplaceAs", "trip"}, {"txtDelMatch", "x"}});
         QTest::keyClicks(&child<QLineEdit>(dialog, "txtDel"), "345");
         clickOn(dialog, "OptB");
         clickOn(dialog, "CmdOk");

@@ -22,12 +22,10 @@ void WindowTest::makeSources(const QStringList &names) const
 
 void WindowTest::chooseSettings(const QString &type)
 {
-    auto &types = control<QComboBox>("cboFileType");
-    types.setCurrentIndex(types.findText(type));
+    control<QComboBox>("cboFileType").setCurrentText(type);
     control<QLineEdit>("txtAddString").setText("p");
     click("optPrefix");
-    auto &styles = control<QComboBox>("cboSeries");
-    styles.setCurrentIndex(styles.findText("001_"));
+    control<QComboBox>("cboSeries").setCurrentText("001_");
 }
 
 // A zero timer fires in every pass of event handling, and the window handles
