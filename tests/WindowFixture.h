@@ -68,9 +68,8 @@ protected:
     }
     // Classic in-place settings: prefix "p", numbers "001_", the given type.
     void chooseSettings(const QString &type);
-    // Calls `step` inside every yield of the long operations that follow, until it returns true.
-    void atEveryYield(std::function<bool()> step);
-    // Calls `act` inside the first such yield at which the status line starts with `text`.
+    // Calls `act` inside the first yield of the long operations that follow at
+    // which the status line starts with `text`.
     void onceStatusReads(const QString &text, std::function<void()> act);
     // Starts a survey, a run or a restore with `start` and checks that none of
     // the three could be started at any of its yields (and that it yielded,
@@ -86,6 +85,8 @@ protected:
     frmmain window;
 
 private:
+    // Calls `step` inside every yield of the long operations that follow, until it returns true.
+    void atEveryYield(std::function<bool()> step);
     QStringList operationsEnabled() const;
 
     bool underWay_ = false;
