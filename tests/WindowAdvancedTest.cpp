@@ -16,7 +16,7 @@ namespace {
 const QString NoKindSet = QStringLiteral("没有设置任何选项");
 const QString SwitchedOff = QStringLiteral("没有启用高级选项");
 
-using Texts = QList<std::pair<const char *, QString>>;
+using Texts = QList<std::pair<std::string, QString>>;
 
 // Clicks the button, when one is named, then types the texts into their boxes.
 void fill(FrmOption &dialog, const char *button, const Texts &texts)
@@ -24,7 +24,7 @@ void fill(FrmOption &dialog, const char *button, const Texts &texts)
     if (button)
         clickOn(dialog, button);
     for (const auto &[box, text] : texts)
-        child<QLineEdit>(dialog, box).setText(text);
+        child<QLineEdit>(dialog, box.c_str()).setText(text);
 }
 
 // The edit's five texts, then where it adds and where it deletes.
@@ -85,10 +85,7 @@ TEST_F(AdvancedEdit, ok_refusesAnEditLackingItsText_keepingTheDialogOpenAndEvery
         cases.append({"OptDel", {{"txtDel", count}}, taken ? QString() : badCount, taken ? QString() : "删除字符个数选项"});
     click("ChkOption");
     for (const auto &c : cases) {
-        std::string row = c.kind ? c.kind : "no kind";
-        for (const auto &[box, text] : c.texts)
-            row += std::string(" ") + box + "=\"" + text.toStdString() + '"';
-        SCOPED_TRACE(row);
+        SCOPED_TRACE(std::string(c.kind ? c.kind : "no kind") + ", typed " + ::testing::PrintToString(c.texts));
         const bool refused = !c.prompt.isEmpty();
         const qsizetype boxes = dialogs.boxes.shown.size();
         const QString before = summary();
@@ -101,7 +98,7 @@ TEST_F(AdvancedEdit, ok_refusesAnEditLackingItsText_keepingTheDialogOpenAndEvery
                 return;
             EXPECT_EQ(dialog.focusWidget(), focus);
             for (const auto &[box, text] : c.texts)
-                EXPECT_EQ(child<QLineEdit>(dialog, box).text(), text);
+                EXPECT_EQ(child<QLineEdit>(dialog, box.c_str()).text(), text);
             clickOn(dialog, "CmdCancel");
         });
         ASSERT_EQ(dialogs.boxes.shown.size(), boxes + (refused ? 1 : 0));
