@@ -1,71 +1,44 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
-#include "CatchShow.h"
 #include "WindowFixture.h"
 
 #include "HelpDocument.h"
 #include "frmAbout.h"
 
-#include <QTest>
-
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
-class AboutBox : public WindowTest {
-protected:
-    AboutBox() : box([this](const QUrl &url) { opened << url; }, &window)
-    {
-        box.show();
-        if (!QTest::qWaitForWindowExposed(&box))
-            qFatal("the About box was never shown");
-    }
-    frmAbout box;
-};
-
-} // namespace
-
-TEST(AboutBoxClicks, closeOnTheBackgroundIconVersionAndTitle_only)
+// Only a left click closes the box, and only on its background, icon, version
+// or title; a left press on a link opens it at once, and leaves the box open.
+TEST(AboutBox, leftClicks_closeOnTheBackgroundIconVersionAndTitle_andOpenTheLinks)
 {
-    const QList<std::pair<const char *, bool>> cases = {
-        {"frmAbout", true}, {"Image1", true}, {"Label3", true}, {"lblcap_0", true}, {"lblcap_1", true},
-        {"Label1", false}, {"Label2", false}, {"lblauthor", false}, {"Label5", false}, {"Label4", false},
-        {"lbl10_1", false}, {"lblemail", false}, {"lblnet", false},
+    // A control, whether a left click on it closes the box, whether it is a link.
+    const QList<std::tuple<const char *, bool, bool>> cases = {
+        {"frmAbout", true, false}, {"Image1", true, false}, {"Label3", true, false}, {"lblcap_0", true, false},
+        {"lblcap_1", true, false}, {"Label1", false, false}, {"Label2", false, false}, {"lblauthor", false, false},
+        {"Label5", false, false}, {"Label4", false, false}, {"lbl10_1", false, false}, {"lblemail", false, true},
+        {"lblnet", false, true},
     };
-    for (const auto &[name, closes] : cases) {
+    for (const auto &[name, closes, link] : cases) {
         SCOPED_TRACE(name);
-        frmAbout box([](const QUrl &) {}, nullptr);
-        box.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+        QList<QUrl> opened;
+        frmAbout box([&](const QUrl &url) { opened << url; }, nullptr);
+        showExposed(box);
         QWidget &target = QByteArray(name) == "frmAbout" ? box : child(box, name);
         // The background: a corner no control covers.
         const QPoint at = &target == &box ? QPoint(3, 3) : target.rect().center();
-        QTest::mouseClick(&target, Qt::LeftButton, {}, at);
+        for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+            QTest::mouseClick(&target, other, {}, at);
+        EXPECT_TRUE(box.isVisible() && opened.isEmpty()) << "only the left button acts";
+        QTest::mousePress(&target, Qt::LeftButton, {}, at);
+        ASSERT_EQ(opened.size(), link ? 1 : 0) << "a press opens a link, without waiting for the release";
+        // The e-mail link shows its address, the home page link its host.
+        if (link) {
+            EXPECT_EQ(opened[0].scheme() == "mailto" ? opened[0].path() : opened[0].host(),
+                      static_cast<QLabel &>(target).text());
+        }
+        QTest::mouseRelease(&target, Qt::LeftButton, {}, at);
         EXPECT_EQ(box.isVisible(), !closes);
-        if (closes)
-            continue;
-        QTest::mouseClick(&target, Qt::RightButton, {}, at);
-        EXPECT_TRUE(box.isVisible());
     }
-}
-
-TEST_F(AboutBox, links_openOnALeftPressOnly_andLeaveTheBoxOpen)
-{
-    QLabel &email = child<QLabel>(box, "lblemail");
-    QLabel &home = child<QLabel>(box, "lblnet");
-    QTest::mousePress(&email, Qt::RightButton);
-    QTest::mouseRelease(&email, Qt::RightButton);
-    QTest::mousePress(&home, Qt::MiddleButton);
-    EXPECT_TRUE(opened.isEmpty());
-
-    QTest::mousePress(&email, Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 1) << "a press opens the link, without waiting for the release";
-    EXPECT_EQ(opened.last(), QUrl(QStringLiteral("mailto:") + email.text()));
-    QTest::mouseRelease(&email, Qt::LeftButton);
-    QTest::mouseClick(&home, Qt::LeftButton);
-    ASSERT_EQ(opened.size(), 2);
-    EXPECT_EQ(opened.last().host(), home.text()) << "the home page whose host the link shows";
-    EXPECT_TRUE(box.isVisible());
 }
 
 TEST_F(WindowTest, aboutMenu_showsTheBoxModally_andItsClosingDestroysIt)
@@ -84,23 +57,15 @@ TEST_F(WindowTest, aboutMenu_showsTheBoxModally_andItsClosingDestroysIt)
 
 TEST(HelpDocument, isLookedForBesideTheProgramFirst_thenInItsShareFolder)
 {
-    struct Case {
-        const char *name;
-        QStringList files;
-        QString expected;
-    };
-    const QList<Case> cases = {
-        {"beside", {"bin/help.htm"}, "bin/help.htm"},
-        {"installed", {"share/quorin/help.htm"}, "share/quorin/help.htm"},
-        {"both", {"bin/help.htm", "share/quorin/help.htm"}, "bin/help.htm"},
-        {"neither", {"bin/quorin"}, ""},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{"bin/help.htm"}, "bin/help.htm"}, {{"share/quorin/help.htm"}, "share/quorin/help.htm"},
+        {{"bin/help.htm", "share/quorin/help.htm"}, "bin/help.htm"}, {{"bin/quorin"}, ""}};
+    for (const auto &[files, expected] : cases) {
+        SCOPED_TRACE(files.join(u' ').toStdString());
         TempFolder dir;
         dir.makeFolder("bin");
-        for (const QString &file : c.files)
+        for (const QString &file : files)
             dir.write(file);
-        EXPECT_EQ(helpDocument(dir.file("bin")), c.expected.isEmpty() ? QString() : dir.file(c.expected));
+        EXPECT_EQ(helpDocument(dir.file("bin")), expected.isEmpty() ? QString() : dir.file(expected));
     }
 }

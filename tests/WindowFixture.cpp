@@ -2,9 +2,6 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
-#include <QTest>
-#include <QTimer>
-#include <QUrl>
 
 namespace quorin::test {
 
@@ -14,42 +11,21 @@ WindowTest::WindowTest()
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     dir.makeFolder("src");
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        qFatal("the main window was never shown");
+    showExposed(window);
 }
 
-WindowTest::~WindowTest() { qunsetenv("XDG_CONFIG_HOME"); }
-
-void WindowTest::click(const char *name) { QTest::mouseClick(&control<QAbstractButton>(name), Qt::LeftButton); }
-
-const MessageBox *WindowTest::lastBox() const
+void WindowTest::makeSources(const QStringList &names) const
 {
-    return dialogs.boxes.shown.isEmpty() ? nullptr : &dialogs.boxes.shown.last();
-}
-
-QStringList WindowTest::boxTitles() const
-{
-    QStringList titles;
-    for (const MessageBox &box : dialogs.boxes.shown)
-        titles << box.title;
-    return titles;
-}
-
-void WindowTest::survey(const QString &folder)
-{
-    dialogs.folders << folder;
-    click("CmdSourDir");
+    for (const QString &name : names)
+        dir.write(QStringLiteral("src/") + name, name.toUtf8());
 }
 
 void WindowTest::chooseSettings(const QString &type)
 {
-    auto &types = control<QComboBox>("cboFileType");
-    types.setCurrentIndex(types.findText(type));
+    control<QComboBox>("cboFileType").setCurrentText(type);
     control<QLineEdit>("txtAddString").setText("p");
     click("optPrefix");
-    auto &styles = control<QComboBox>("cboSeries");
-    styles.setCurrentIndex(styles.findText("001_"));
+    control<QComboBox>("cboSeries").setCurrentText("001_");
 }
 
 // A zero timer fires in every pass of event handling, and the window handles
@@ -63,6 +39,46 @@ void WindowTest::atEveryYield(std::function<bool()> step)
             timer->stop();
     });
     timer->start();
+}
+
+void WindowTest::onceStatusReads(const QString &text, std::function<void()> act)
+{
+    atEveryYield([this, text, act] {
+        if (!status().startsWith(text))
+            return false;
+        act();
+        return true;
+    });
+}
+
+void WindowTest::operate(const char *what, const std::function<void()> &start, const QStringList &enabledAfter,
+                         bool yields)
+{
+    SCOPED_TRACE(what);
+    underWay_ = true;
+    yields_ = 0;
+    atEveryYield([this] {
+        if (!underWay_)
+            return true;
+        ++yields_;
+        enabledWhileUnderWay_ << operationsEnabled();
+        return false;
+    });
+    start();
+    underWay_ = false;
+    EXPECT_EQ(yields_ > 0, yields);
+    EXPECT_EQ(enabledWhileUnderWay_, QStringList()) << "enabled while an operation was under way";
+    EXPECT_EQ(operationsEnabled(), enabledAfter);
+    enabledWhileUnderWay_.clear();
+}
+
+QStringList WindowTest::operationsEnabled() const
+{
+    QStringList names;
+    for (const char *name : {"CmdSourDir", "CmdStart", "CmdRestore"})
+        if (enabled(name))
+            names << QString::fromLatin1(name);
+    return names;
 }
 
 } // namespace quorin::test

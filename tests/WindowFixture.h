@@ -1,20 +1,16 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
+#include "CatchShow.h"
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
 
 #include "ModalDialogs.h"
 #include "frmmain.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QUrl>
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 // Readable failure messages.
 inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
@@ -49,31 +45,37 @@ public:
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest();
-    ~WindowTest() override;
+    ~WindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 
-    // A control by its object name; a missing one ends the test program loudly.
     template <typename T = QWidget>
     T &control(const char *name) const
     {
-        T *found = window.findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("the main window has no control %s of the expected kind", name);
-        return *found;
+        return child<T>(window, name);
     }
-    void click(const char *name);
+    void click(const char *name) const { clickOn(window, name); }
     bool enabled(const char *name) const { return control(name).isEnabled(); }
     bool checked(const char *name) const { return control<QAbstractButton>(name).isChecked(); }
     QString text(const char *name) const { return control<QLineEdit>(name).text(); }
     QString status() const { return control<QLabel>("lblInfo").text(); }
-    const MessageBox *lastBox() const;
-    QStringList boxTitles() const;
 
     QString src() const { return dir.file("src"); }
-    void survey(const QString &folder);
+    // Writes each file under the source folder with its name as its content.
+    void makeSources(const QStringList &names) const;
+    void survey(const QString &folder)
+    {
+        dialogs.folders << folder;
+        click("CmdSourDir");
+    }
     // Classic in-place settings: prefix "p", numbers "001_", the given type.
     void chooseSettings(const QString &type);
-    // Calls `step` inside every yield of the long operations that follow, until it returns true.
-    void atEveryYield(std::function<bool()> step);
+    // Calls `act` inside the first yield of the long operations that follow at
+    // which the status line starts with `text`.
+    void onceStatusReads(const QString &text, std::function<void()> act);
+    // Starts a survey, a run or a restore with `start` and checks that none of
+    // the three could be started at any of its yields (and that it yielded,
+    // unless it is refused at once), then which of them can be started after it.
+    void operate(const char *what, const std::function<void()> &start, const QStringList &enabledAfter,
+                 bool yields = true);
 
     TempFolder dir;
     TempFolder config;
@@ -81,6 +83,15 @@ protected:
     QList<int> endings;
     QList<QUrl> opened;
     frmmain window;
+
+private:
+    // Calls `step` inside every yield of the long operations that follow, until it returns true.
+    void atEveryYield(std::function<bool()> step);
+    QStringList operationsEnabled() const;
+
+    bool underWay_ = false;
+    int yields_ = 0;
+    QStringList enabledWhileUnderWay_;
 };
 
 } // namespace quorin::test

@@ -1,108 +1,40 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "WindowFixture.h"
 
-#include "log/RenameLog.h"
-
-#include <QTest>
-
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
-struct ButtonStates {
-    bool sourDir, start, restore;
-    bool operator==(const ButtonStates &) const = default;
-};
-
-std::ostream &operator<<(std::ostream &out, const ButtonStates &s)
+// Esc, whichever control has the focus, asks before it stops a run in either
+// pass; the run then stops and undoes its renames, or finishes when declined.
+TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish)
 {
-    return out << "{CmdSourDir " << s.sourDir << ", CmdStart " << s.start << ", CmdRestore " << s.restore << "}";
+    // The status text that tells which pass the run is in, the answer to the
+    // question, the control that has the focus, and the status at the end.
+    const QList<std::tuple<const char *, MessageAnswer, const char *, const char *>> cases = {
+        {"正在处理第", MessageAnswer::Ok, "txtAddString", "用户取消操作！"},
+        {"正在处理第", MessageAnswer::Cancel, "cboFileType", "操作完成！一共重命名了 3 个文件"},
+        {"正在重命名第 1 ", MessageAnswer::Ok, "CmdExit", "用户取消操作！已经更名的文件得到恢复！"},
+        {"正在重命名第", MessageAnswer::Cancel, "chkSubDir", "操作完成！一共重命名了 3 个文件"},
+    };
+    makeSources({"a.jpg", "b.jpg", "c.jpg"});
+    survey(src());
+    chooseSettings("JPG");
+    for (const auto &[pass, answer, focus, endStatus] : cases) {
+        SCOPED_TRACE(std::string(pass) + ", Esc on " + focus);
+        const qsizetype shown = dialogs.boxes.shown.size();
+        dialogs.boxes.answers << answer;
+        onceStatusReads(QString::fromUtf8(pass), [this, on = focus] { QTest::keyClick(&control(on), Qt::Key_Escape); });
+        operate("run", [this] { click("CmdStart"); }, {"CmdSourDir", "CmdStart", "CmdRestore"});
+        ASSERT_GT(dialogs.boxes.shown.size(), shown);
+        const MessageBox &question = dialogs.boxes.shown[shown];
+        EXPECT_EQ(question.title, QStringLiteral("终止确认"));
+        EXPECT_EQ(question.prompt,
+                  QStringLiteral("您确定要停止操作吗？\n\n如果您选择“确定”，更名操作将停止，并且恢复已经更名的文件！"));
+        EXPECT_EQ(question.icon, MessageIcon::Question);
+        EXPECT_EQ(question.buttons, MessageButtons::OkCancel);
+        EXPECT_EQ(status(), QString::fromUtf8(endStatus));
+    }
+    const qsizetype shown = dialogs.boxes.shown.size();
+    QTest::keyClick(&control("txtAddString"), Qt::Key_Escape);
+    EXPECT_EQ(dialogs.boxes.shown.size(), shown) << "Esc with no run in progress does nothing";
 }
-
-enum class Operation { Survey, Run, RefusedRun, StoppedRun, Restore };
-
-struct NestingCase {
-    const char *name;
-    bool surveyedBefore;
-    Operation operation;
-    ButtonStates after;
-};
-
-void PrintTo(const NestingCase &c, std::ostream *out) { *out << c.name; }
-
-class OneOperationAtATime : public WindowTest, public ::testing::WithParamInterface<NestingCase> {
-protected:
-    ButtonStates states() const { return {enabled("CmdSourDir"), enabled("CmdStart"), enabled("CmdRestore")}; }
-
-    // A log of one file renamed by hand, y.jpg to x.jpg, as a run would write it.
-    QString handMadeLog()
-    {
-        dir.write("src/x.jpg");
-        RenameLog log;
-        log.CreateRenameLog(src(), "JPG", QDateTime::currentDateTime());
-        log.AppendLogRecord({src() + "/y.jpg", src() + "/x.jpg"});
-        log.commit();
-        return log.path();
-    }
-
-    void start(Operation operation)
-    {
-        switch (operation) {
-        case Operation::Survey: survey(src()); return;
-        case Operation::Restore:
-            dialogs.files << handMadeLog();
-            click("CmdRestore");
-            return;
-        case Operation::StoppedRun:
-            atEveryYield([this] {
-                if (!status().startsWith(QStringLiteral("正在重命名第")))
-                    return false;
-                QTest::keyClick(&window, Qt::Key_Escape);
-                return true;
-            });
-            [[fallthrough]];
-        case Operation::Run: chooseSettings("JPG"); [[fallthrough]];
-        case Operation::RefusedRun: click("CmdStart"); return;
-        }
-    }
-};
-
-} // namespace
-
-// No survey, run or restore can start while another is under way, whichever
-// started first; afterwards each button comes back as the window's state allows.
-TEST_P(OneOperationAtATime, leavesNoOperationButtonEnabledWhileUnderWay)
-{
-    const NestingCase &c = GetParam();
-    for (const char *name : {"a.jpg", "b.jpg", "sub/c.jpg"})
-        dir.write(QStringLiteral("src/") + QString::fromLatin1(name));
-    if (c.surveyedBefore)
-        survey(src());
-    int yields = 0;
-    QList<ButtonStates> whileUnderWay;
-    atEveryYield([&] {
-        ++yields;
-        if (states() != ButtonStates{false, false, false})
-            whileUnderWay << states();
-        return false;
-    });
-    start(c.operation);
-
-    if (c.operation != Operation::RefusedRun) {
-        EXPECT_GT(yields, 0);
-    }
-    EXPECT_TRUE(whileUnderWay.isEmpty()) << whileUnderWay.first();
-    EXPECT_EQ(states(), c.after);
-    EXPECT_TRUE(endings.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Window, OneOperationAtATime,
-    ::testing::Values(NestingCase{"survey", false, Operation::Survey, {true, true, true}},
-                      NestingCase{"run", true, Operation::Run, {true, true, true}},
-                      NestingCase{"refusedRun", true, Operation::RefusedRun, {true, true, true}},
-                      NestingCase{"stoppedRun", true, Operation::StoppedRun, {true, true, true}},
-                      NestingCase{"restoreBeforeAnySurvey", false, Operation::Restore, {true, false, true}},
-                      NestingCase{"restoreAfterASurvey", true, Operation::Restore, {true, true, true}}),
-    [](const auto &info) { return std::string(info.param.name); });
