@@ -3,17 +3,78 @@
 
 #include "log/RenameLog.h"
 
+#include <QDir>
+
 namespace quorin::test {
 
 RunFixture::RunFixture()
 {
     dir.makeFolder("src");
+    resetJob();
+}
+
+void RunFixture::resetJob()
+{
+    host.job = RenameJob();
     host.job.SourceFolder = src();
     host.job.DestinationFolder = src();
     host.job.FileType = "JPG";
     host.job.NumberStyle = "001";
     host.job.AddText = "p";
     host.job.placement = Placement::Prefix;
+}
+
+void RunFixture::copyInto(const QString &folder)
+{
+    QDir().mkpath(folder);
+    host.job.CopyToDestination = true;
+    host.job.DestinationFolder = folder;
+}
+
+void RunFixture::moveInto(const QString &folder)
+{
+    QDir().mkpath(folder);
+    host.job.MoveToDestination = true;
+    host.job.DestinationFolder = folder;
+}
+
+void RunFixture::replaceInNames(const QString &find, const QString &replace)
+{
+    host.job.AdvancedEdit = true;
+    host.job.Edit.Kind = NameEditKind::Replace;
+    host.job.Edit.FindText = find;
+    host.job.Edit.ReplaceText = replace;
+}
+
+QStringList RunFixture::planned(const QString &logPath) const
+{
+    QStringList lines;
+    for (const PlannedRename &r : logRecords(logPath))
+        lines << r.OldPath.mid(src().size() + 1) + u' ' + fileName(r.NewPath);
+    return lines;
+}
+
+::testing::AssertionResult RunFixture::restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before)
+{
+    const RestoreReport report = restore(logPath);
+    if (!report.everyFileRestored())
+        return ::testing::AssertionFailure() << "restored " << report.restored << ", failed " << report.failed
+                                             << ", ending " << int(report.ending);
+    if (snapshot(src()) != before)
+        return ::testing::AssertionFailure() << "the source differs: " << names(src()).join(u' ').toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult RunFixture::lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
+                                                 MessageButtons buttons) const
+{
+    const MessageBox *box = host.lastBox();
+    if (!box)
+        return ::testing::AssertionFailure() << "no box was shown";
+    if (box->title != title || box->icon != icon || box->prompt != prompt || box->buttons != buttons)
+        return ::testing::AssertionFailure() << "box \"" << box->title.toStdString() << "\", icon " << int(box->icon)
+                                             << ", buttons " << int(box->buttons) << ": " << box->prompt.toStdString();
+    return ::testing::AssertionSuccess();
 }
 
 void RunFixture::makeFiles(const QStringList &relative) const
@@ -50,5 +111,9 @@ void RunFixture::expectIdle() const
 
 QString fileName(const QString &path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/') + 1); }
+
+Counts counts(const RunReport &report) { return {report.done, report.passedOver, report.leftAlone}; }
+
+QStringList names(const QString &folder) { return snapshot(folder).keys(); }
 
 } // namespace quorin::test

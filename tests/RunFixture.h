@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quorin::test {
 
 // A source folder "src" in a temporary folder, a window stand-in set up for a
@@ -28,11 +30,31 @@ protected:
     RestoreReport restore(const QString &path) { return RestoreChosenLog(host, path); }
     void expectIdle() const;
 
+    // The job the fixture starts with.
+    void resetJob();
+    // A copy run, or a move run, into `folder`, which is made first.
+    void copyInto(const QString &folder);
+    void moveInto(const QString &folder);
+    // An advanced edit that replaces the first `find` in each name.
+    void replaceInNames(const QString &find, const QString &replace);
+    // The log's records, each as "old path below src" and "new name".
+    QStringList planned(const QString &logPath) const;
+    // Restores the log: every file must come back and the source be as `before`.
+    ::testing::AssertionResult restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before);
+    // The last box shown has this title, icon, whole prompt and buttons.
+    ::testing::AssertionResult lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
+                                         MessageButtons buttons = MessageButtons::Ok) const;
+
     TempFolder dir;
     FakeHost host;
 };
 
 QString fileName(const QString &path);
 QString folderOf(const QString &path);
+// A run's files done, passed over and left alone.
+using Counts = std::tuple<qint64, qint64, qint64>;
+Counts counts(const RunReport &report);
+// The files below a folder, its log folders left out.
+QStringList names(const QString &folder);
 
 } // namespace quorin::test
