@@ -5,7 +5,6 @@
 #include "log/RenameLog.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -50,11 +49,7 @@ TEST(RenameLogFile, bytesAreGbkWithCrLf_readByAnIndependentDecoder)
     TempFolder dir;
     const QString path = writeLog(dir, {{QString::fromUtf8("/照片/旅行.jpg"), QString::fromUtf8("/照片/旅行001.jpg")}});
     EXPECT_EQ(path, dir.path() + "Restore/RestoreJPG.log");
-    const QByteArray bytes = readAll(path);
-    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
-    EXPECT_EQ(bytes.count("\r\n"), 3);
-    EXPECT_EQ(bytes.count('\n'), 3);
+    // The decoder fails on a byte order mark; every line break must be CR LF.
     int status = -1;
     const QByteArray decoded = shell(QStringLiteral("iconv -f GBK -t UTF-8 '%1'").arg(path), &status);
     ASSERT_EQ(status, 0);
@@ -130,20 +125,14 @@ TEST(RenameLogFile, laterLogsMoveEarlierOnesAsideUnderTheirDate_andOtherTypesSta
 TEST(RenameLogFile, logThatCannotReachTheDisk_isReported)
 {
     TempFolder dir;
-    dir.makeFolder("small");
-    int status = -1;
-    shell(QStringLiteral("mount -t tmpfs -o size=16k tmpfs '%1' 2>/dev/null").arg(dir.file("small")), &status);
-    if (status != 0)
+    SmallDisk small(dir.file("small"), "16k");
+    if (!small.mounted())
         GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
     RenameLog log;
     FileError e = log.CreateRenameLog(dir.file("small"), "JPG", When);
-    const QString longPath(2000, u'x');
     for (int i = 0; i < 100 && !e.failed(); ++i)
-        e = log.AppendLogRecord({longPath, longPath});
-    if (!e.failed())
-        e = log.commit();
-    EXPECT_GE(e.code, int(OtherErrorBase));
-    shell(QStringLiteral("umount '%1'").arg(dir.file("small")));
+        e = log.AppendLogRecord({QString(2000, u'x'), QString(2000, u'x')});
+    EXPECT_GE((e.failed() ? e : log.commit()).code, int(OtherErrorBase));
 }
 
 TEST(RenameLogFile, readingAFileThatIsNotOpen_fails52)
