@@ -20,30 +20,6 @@ QStringList datedLogs(const QString &folder)
 
 } // namespace
 
-// The run could not give a.jpg the name x1.png, which an unrelated file held.
-// The user then moved a.jpg away: Restore must not hand its name to x1.png.
-TEST_F(ExactUndo, recordThePassedOver_isNeverUndone_andIsNoFailure)
-{
-    dir.write("src/a.jpg", "photo");
-    dir.write("src/x1.png", "UNRELATED");
-    host.job.DropOldName = true;
-    host.job.placement = Placement::None;
-    host.job.AddText = "x";
-    host.job.NumberStyle = "1";
-    host.job.ChangeExtension = true;
-    host.job.NewExtension = "png";
-    const RunReport report = run();
-    EXPECT_EQ(report.passedOver, 1);
-    ASSERT_TRUE(QFile::rename(dir.file("src/a.jpg"), dir.file("elsewhere.jpg")));
-
-    const RestoreReport restored = restore(report.logPath);
-    EXPECT_TRUE(restored.everyFileRestored());
-    EXPECT_EQ(restored.restored, 0);
-    EXPECT_EQ(readAll(dir.file("src/x1.png")), "UNRELATED");
-    EXPECT_FALSE(exists(dir.file("src/a.jpg")));
-    EXPECT_FALSE(exists(report.logPath));
-}
-
 // Files already at their old names are no failure: a restore cut short and run
 // again, or a second restore once a blocked name has been freed.
 TEST_F(ExactUndo, restoreAgain_findsFilesAlreadyBack_andReportsNoFalseFailure)

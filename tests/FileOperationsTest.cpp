@@ -108,17 +108,6 @@ TEST(Copy, keepsModeTimeAndLinks)
     EXPECT_EQ(QFileInfo(dir.file("link2")).symLinkTarget(), dir.file("script.sh"));
 }
 
-TEST(Copy, ontoFullDisk_leavesNoPartialTarget)
-{
-    TempFolder dir;
-    SmallDisk small(dir.file("small"), "64k");
-    if (!small.mounted())
-        GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
-    dir.write("big.bin", QByteArray(512 * 1024, 'x'));
-    EXPECT_GE(copyFile(dir.file("big.bin"), dir.file("small/big.bin")).code, int(OtherErrorBase));
-    EXPECT_EQ(listNames(dir.file("small"), HiddenIncluded), QStringList({"../", "./"})) << "nor a temporary one";
-}
-
 TEST(Listing, hiddenEntriesOnlyWithTheirMask_andLinksAreFiles)
 {
     TempFolder dir;

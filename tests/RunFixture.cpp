@@ -65,6 +65,37 @@ QStringList RunFixture::planned(const QString &logPath) const
     return ::testing::AssertionSuccess();
 }
 
+void RunFixture::roundTrip(const RoundTrip &trip)
+{
+    SCOPED_TRACE(trip.what);
+    trip.setUp();
+    const auto before = snapshot(src());
+    const QString destination = host.job.DestinationFolder;
+    const RunReport report = run();
+    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
+    EXPECT_EQ(counts(report), trip.counts);
+    if (!trip.destinationAfter.isEmpty()) {
+        EXPECT_EQ(names(destination), trip.destinationAfter);
+    }
+    auto untouched = before;
+    for (const PlannedRename &r : logRecords(report.logPath))
+        untouched.remove(r.OldPath.mid(src().size() + 1));
+    EXPECT_EQ(untouched.size(), before.size() - report.done - report.passedOver);
+    const auto after = snapshot(src());
+    for (const QString &name : untouched.keys())
+        EXPECT_TRUE(after.contains(name)) << name.toStdString() << " is not under its name";
+    if (report.leftAlone > 0) {
+        EXPECT_TRUE(host.lastBox()->prompt.endsWith(
+            QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
+    }
+    EXPECT_TRUE(restoresTo(report.logPath, before)) << host.lastBox()->prompt.toStdString();
+    EXPECT_FALSE(exists(folderOf(report.logPath)));
+    shell("rm -rf '" + src() + "'"); // QDir cannot remove a name that is not UTF-8
+    dir.makeFolder("src");
+    resetJob();
+    host.onYield = nullptr;
+}
+
 ::testing::AssertionResult RunFixture::lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
                                                  MessageButtons buttons) const
 {

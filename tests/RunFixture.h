@@ -11,9 +11,22 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 namespace quorin::test {
+
+// A run's files done, passed over and left alone.
+using Counts = std::tuple<qint64, qint64, qint64>;
+
+// One run and its restore: the set-up, the counts expected and, when given,
+// the destination's files just after the run.
+struct RoundTrip {
+    const char *what;
+    std::function<void()> setUp;
+    Counts counts;
+    QStringList destinationAfter = {};
+};
 
 // A source folder "src" in a temporary folder, a window stand-in set up for a
 // classic in-place run over JPG files, and helpers to look at the result.
@@ -42,6 +55,10 @@ protected:
     // Restores the log: every file must come back and the source be as `before`.
     ::testing::AssertionResult restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before);
     // The last box shown has this title, icon, whole prompt and buttons.
+    // Sets up, runs and restores: the counts as expected, every file the log
+    // does not name still under its name, and in the end the source as it was
+    // and no log folder. Then the source is emptied and the job set back.
+    void roundTrip(const RoundTrip &trip);
     ::testing::AssertionResult lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
                                          MessageButtons buttons = MessageButtons::Ok) const;
 
@@ -51,8 +68,6 @@ protected:
 
 QString fileName(const QString &path);
 QString folderOf(const QString &path);
-// A run's files done, passed over and left alone.
-using Counts = std::tuple<qint64, qint64, qint64>;
 Counts counts(const RunReport &report);
 // The files below a folder, its log folders left out.
 QStringList names(const QString &folder);
