@@ -11,9 +11,9 @@
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
 using BadInputs = RunFixture;
+
+namespace {
 
 // A relative folder path of exactly `length` bytes, ending in "/".
 QString deepFolder(int length)

@@ -9,33 +9,34 @@
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
 using ExactUndo = RunFixture;
 
-QStringList datedLogs(const QString &folder)
-{
-    return QDir(folder).entryList({"RestoreJPG-*.log"}, QDir::Files);
-}
-
-} // namespace
-
-// Files already at their old names are no failure: a restore cut short and run
-// again, or a second restore once a blocked name has been freed.
+// A restore that cannot finish keeps the log, and running it again finishes
+// it: files already at their old names are no failure (a restore cut short,
+// or one blocked name since freed), and a renamed folder needs only its name back.
 TEST_F(ExactUndo, restoreAgain_findsFilesAlreadyBack_andReportsNoFalseFailure)
 {
     makeFiles({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
     const auto before = snapshot(src());
+    dir.makeFolder("logs");
+    host.job.DestinationFolder = dir.file("logs");
     const RunReport report = run();
     const QList<PlannedRename> records = logRecords(report.logPath);
     ASSERT_EQ(records.size(), 4);
+
+    ASSERT_TRUE(QFile::rename(src(), dir.file("2023-北京")));
+    RestoreReport restored = restore(report.logPath);
+    EXPECT_EQ(restored.restored, 0);
+    EXPECT_EQ(restored.failed, 4);
+    EXPECT_TRUE(exists(report.logPath));
+    ASSERT_TRUE(QFile::rename(dir.file("2023-北京"), src()));
+
     // As a restore killed after two renames leaves them: the states still say "renamed".
     for (const PlannedRename &r : records.mid(2))
         ASSERT_TRUE(QFile::rename(r.NewPath, r.OldPath));
     // And one old name taken by a new file of the user's.
     dir.write(fileName(records[0].OldPath).prepend("src/"), "user's new file");
-
-    RestoreReport restored = restore(report.logPath);
+    restored = restore(report.logPath);
     EXPECT_EQ(restored.failed, 1);
     EXPECT_EQ(restored.restored, 1);
     EXPECT_TRUE(restored.logKept);
@@ -52,31 +53,12 @@ TEST_F(ExactUndo, restoreAgain_findsFilesAlreadyBack_andReportsNoFalseFailure)
     EXPECT_FALSE(exists(report.logPath) || exists(statesPathFor(report.logPath)));
 }
 
-// Nothing was restored because the folder was renamed: the log is the only
-// way back and stays until the folder has its name again.
-TEST_F(ExactUndo, restoreThatFindsNothing_keepsTheLog_forWhenTheFolderIsBack)
-{
-    makeFiles({"a.jpg", "b.jpg"});
-    const auto before = snapshot(src());
-    dir.makeFolder("logs");
-    host.job.DestinationFolder = dir.file("logs");
-    const RunReport report = run();
-    ASSERT_TRUE(QFile::rename(src(), dir.file("2023-北京")));
-
-    RestoreReport restored = restore(report.logPath);
-    EXPECT_EQ(restored.restored, 0);
-    EXPECT_EQ(restored.failed, 2);
-    EXPECT_TRUE(exists(report.logPath));
-
-    ASSERT_TRUE(QFile::rename(dir.file("2023-北京"), src()));
-    EXPECT_TRUE(restoresTo(report.logPath, before));
-}
-
 // A second run of the same type into the same folder, refused or stopped
 // before its first rename, leaves the first run's log exactly as it was; one
 // that completes moves it aside, and both runs can be undone in turn.
 TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
 {
+    const auto datedLogs = [this] { return QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"}, QDir::Files); };
     makeFiles({"a.jpg", "b.jpg"});
     const auto before = snapshot(src());
     const QString log = run().logPath;
@@ -93,10 +75,10 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
     EXPECT_EQ(readAll(log), firstLog);
     EXPECT_EQ(readAll(statesPathFor(log)), firstStates);
     EXPECT_EQ(snapshot(src()), afterFirst);
-    EXPECT_TRUE(datedLogs(dir.file("src/Restore")).isEmpty());
+    EXPECT_TRUE(datedLogs().isEmpty());
 
     EXPECT_EQ(run().ending, RunReport::Ending::Completed);
-    const QStringList dated = datedLogs(dir.file("src/Restore"));
+    const QStringList dated = datedLogs();
     ASSERT_EQ(dated.size(), 1);
     EXPECT_EQ(readAll(dir.file("src/Restore/") + dated.first()), firstLog);
     EXPECT_TRUE(restoresTo(log, afterFirst));

@@ -8,11 +8,7 @@
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
 using RestoreTest = RunFixture;
-
-} // namespace
 
 // A log that is not whole, or was cut, edited or paired with another log's
 // states, is refused before anything is renamed or deleted.
