@@ -88,8 +88,9 @@ void RunFixture::roundTrip(const RoundTrip &trip)
         EXPECT_TRUE(host.lastBox()->prompt.endsWith(
             QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
     }
-    EXPECT_TRUE(restoresTo(report.logPath, before)) << host.lastBox()->prompt.toStdString();
-    EXPECT_FALSE(exists(folderOf(report.logPath)));
+    const QString log = trip.moveLog ? trip.moveLog(report.logPath) : report.logPath;
+    EXPECT_TRUE(restoresTo(log, before)) << host.lastBox()->prompt.toStdString();
+    EXPECT_FALSE(exists(folderOf(log)));
     shell("rm -rf '" + src() + "'"); // QDir cannot remove a name that is not UTF-8
     dir.makeFolder("src");
     resetJob();

@@ -20,12 +20,14 @@ namespace quorin::test {
 using Counts = std::tuple<qint64, qint64, qint64>;
 
 // One run and its restore: the set-up, the counts expected and, when given,
-// the destination's files just after the run.
+// the destination's files just after the run and a move of the log that
+// returns where it went.
 struct RoundTrip {
     const char *what;
     std::function<void()> setUp;
     Counts counts;
     QStringList destinationAfter = {};
+    std::function<QString(const QString &)> moveLog = {};
 };
 
 // A source folder "src" in a temporary folder, a window stand-in set up for a
