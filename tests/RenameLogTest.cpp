@@ -59,7 +59,8 @@ TEST(RenameLogFile, bytesAreGbkWithCrLf_readByAnIndependentDecoder)
                                 "/照片/旅行.jpg\r\n/照片/旅行001.jpg\r\n"));
 }
 
-TEST(RenameLogFile, namesOutsideGbk_roundTripExactly)
+// A record cut short after its old path reads past the end, with 62.
+TEST(RenameLogFile, namesOutsideGbk_roundTripExactly_andARecordCutShortFailsWith62)
 {
     TempFolder dir;
     const QList<PlannedRename> records = {
@@ -68,25 +69,18 @@ TEST(RenameLogFile, namesOutsideGbk_roundTripExactly)
         {QString(), QStringLiteral(" spaces kept ")},
     };
     const QString path = writeLog(dir, records);
-    const QList<PlannedRename> back = readLog(path);
-    ASSERT_EQ(back.size(), records.size());
-    for (int i = 0; i < records.size(); ++i) {
-        EXPECT_EQ(back[i].OldPath, records[i].OldPath);
-        EXPECT_EQ(back[i].NewPath, records[i].NewPath);
-    }
-}
-
-TEST(RenameLogFile, cutInsideRecord_readsPastEndWith62)
-{
-    TempFolder dir;
-    const QString path = writeLog(dir, {{"/a/1.jpg", "/a/2.jpg"}});
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::Append));
     f.write("/a/3.jpg\r\n");
     f.close();
     FileError last;
-    EXPECT_EQ(readLog(path, &last).size(), 1);
+    const QList<PlannedRename> back = readLog(path, &last);
     EXPECT_EQ(last.code, InputPastEndOfFile);
+    ASSERT_EQ(back.size(), records.size());
+    for (int i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(back[i].OldPath, records[i].OldPath);
+        EXPECT_EQ(back[i].NewPath, records[i].NewPath);
+    }
 }
 
 void setModified(const QString &path, const QDateTime &when)
@@ -113,7 +107,7 @@ TEST(RenameLogFile, laterLogsMoveEarlierOnesAsideUnderTheirDate_andOtherTypesSta
     for (const QString &log : {jpg, dated, txt})
         EXPECT_TRUE(exists(statesPathFor(log))) << log.toStdString();
 
-    EXPECT_FALSE(DiscardRenameLog(jpg).failed() && exists(jpg));
+    DiscardRenameLog(jpg); // reports that the folder, still in use, stays
     EXPECT_FALSE(exists(jpg) || exists(statesPathFor(jpg)));
     EXPECT_TRUE(exists(txt) && exists(dated));
     for (const QString &log : {txt, dated, dated.chopped(4) + "-2.log"})
