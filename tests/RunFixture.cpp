@@ -77,6 +77,7 @@ void RunFixture::roundTrip(const RoundTrip &trip)
     if (!trip.destinationAfter.isEmpty()) {
         EXPECT_EQ(names(destination), trip.destinationAfter);
     }
+    // Every file the log does not name keeps its name.
     auto untouched = before;
     for (const PlannedRename &r : logRecords(report.logPath))
         untouched.remove(r.OldPath.mid(src().size() + 1));

@@ -56,11 +56,11 @@ protected:
     QStringList planned(const QString &logPath) const;
     // Restores the log: every file must come back and the source be as `before`.
     ::testing::AssertionResult restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before);
-    // The last box shown has this title, icon, whole prompt and buttons.
     // Sets up, runs and restores: the counts as expected, every file the log
     // does not name still under its name, and in the end the source as it was
     // and no log folder. Then the source is emptied and the job set back.
     void roundTrip(const RoundTrip &trip);
+    // The last box shown has this title, icon, whole prompt and buttons.
     ::testing::AssertionResult lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
                                          MessageButtons buttons = MessageButtons::Ok) const;
 
