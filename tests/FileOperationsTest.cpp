@@ -4,6 +4,7 @@
 #include "platform/FileOperations.h"
 #include "platform/FolderListing.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -141,7 +142,9 @@ TEST(Copy, targetNameOnlyEverHoldsTheWholeFile)
     watcher.join();
     EXPECT_FALSE(copied.failed());
     EXPECT_EQ(partial, -1) << "the target's name held part of the file";
-    EXPECT_EQ(listNames(dir.path(), HiddenIncluded), QStringList({"../", "./", "big.bin", "copy.bin"}));
+    // A raw listing: the program's own hides its temporary files.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList({"big.bin", "copy.bin"}));
 }
 
 TEST(Duplicates, onlyAnotherFileWithTheSameBytesIsRemoved)
