@@ -9,94 +9,48 @@
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
 using ExactUndo = RunFixture;
 
-const char *const NotALog = "所选文件不是完整的重命名日志，没有恢复任何文件，该文件也没有被删除。";
-
-QStringList datedLogs(const QString &folder)
-{
-    return QDir(folder).entryList({"RestoreJPG-*.log"}, QDir::Files);
-}
-
-} // namespace
-
-// The run could not give a.jpg the name x1.png, which an unrelated file held.
-// The user then moved a.jpg away: Restore must not hand its name to x1.png.
-TEST_F(ExactUndo, recordThePassedOver_isNeverUndone_andIsNoFailure)
-{
-    dir.write("src/a.jpg", "photo");
-    dir.write("src/x1.png", "UNRELATED");
-    host.job.DropOldName = true;
-    host.job.placement = Placement::None;
-    host.job.AddText = "x";
-    host.job.NumberStyle = "1";
-    host.job.ChangeExtension = true;
-    host.job.NewExtension = "png";
-    const RunReport report = run();
-    EXPECT_EQ(report.passedOver, 1);
-    ASSERT_TRUE(QFile::rename(dir.file("src/a.jpg"), dir.file("elsewhere.jpg")));
-
-    const RestoreReport restored = restore(report.logPath);
-    EXPECT_TRUE(restored.everyFileRestored());
-    EXPECT_EQ(restored.restored, 0);
-    EXPECT_EQ(readAll(dir.file("src/x1.png")), "UNRELATED");
-    EXPECT_FALSE(exists(dir.file("src/a.jpg")));
-    EXPECT_FALSE(exists(report.logPath));
-}
-
-// Files already at their old names are no failure: a restore cut short and run
-// again, or a second restore once a blocked name has been freed.
+// A restore that cannot finish keeps the log, and running it again finishes
+// it: files already at their old names are no failure (a restore cut short,
+// or one blocked name since freed), and a renamed folder needs only its name back.
 TEST_F(ExactUndo, restoreAgain_findsFilesAlreadyBack_andReportsNoFalseFailure)
 {
     makeFiles({"a.jpg", "b.jpg", "c.jpg", "d.jpg"});
     const auto before = snapshot(src());
+    dir.makeFolder("logs");
+    host.job.DestinationFolder = dir.file("logs");
     const RunReport report = run();
     const QList<PlannedRename> records = logRecords(report.logPath);
     ASSERT_EQ(records.size(), 4);
+
+    ASSERT_TRUE(QFile::rename(src(), dir.file("2023-北京")));
+    RestoreReport restored = restore(report.logPath);
+    EXPECT_EQ(restored.restored, 0);
+    EXPECT_EQ(restored.failed, 4);
+    EXPECT_TRUE(exists(report.logPath));
+    ASSERT_TRUE(QFile::rename(dir.file("2023-北京"), src()));
+
     // As a restore killed after two renames leaves them: the states still say "renamed".
     for (const PlannedRename &r : records.mid(2))
         ASSERT_TRUE(QFile::rename(r.NewPath, r.OldPath));
     // And one old name taken by a new file of the user's.
     dir.write(fileName(records[0].OldPath).prepend("src/"), "user's new file");
-
-    RestoreReport restored = restore(report.logPath);
+    restored = restore(report.logPath);
     EXPECT_EQ(restored.failed, 1);
     EXPECT_EQ(restored.restored, 1);
     EXPECT_TRUE(restored.logKept);
-    EXPECT_TRUE(host.lastBox()->prompt.contains(QString::fromUtf8("有 1 个文件未能恢复")));
+    EXPECT_TRUE(lastBoxIs("恢复", MessageIcon::Exclamation,
+                          "已经恢复了 1 个文件。\n\n有 1 个文件未能恢复（原文件名已被占用、文件已不存在或无法访问）。"
+                          "\n\n重命名日志已保留，排除问题后可以再次恢复。"));
 
     EXPECT_EQ(readAll(records[0].OldPath), "user's new file");
     ASSERT_TRUE(QFile::remove(records[0].OldPath));
     restored = restore(report.logPath);
     EXPECT_TRUE(restored.everyFileRestored());
     EXPECT_EQ(restored.restored, 1);
-    EXPECT_EQ(host.lastBox()->prompt, QString::fromUtf8("文件名已经恢复！"));
     EXPECT_EQ(snapshot(src()), before);
     EXPECT_FALSE(exists(report.logPath) || exists(statesPathFor(report.logPath)));
-}
-
-// Nothing was restored because the folder was renamed: the log is the only
-// way back and stays until the folder has its name again.
-TEST_F(ExactUndo, restoreThatFindsNothing_keepsTheLog_forWhenTheFolderIsBack)
-{
-    makeFiles({"a.jpg", "b.jpg"});
-    const auto before = snapshot(src());
-    dir.makeFolder("logs");
-    host.job.DestinationFolder = dir.file("logs");
-    const RunReport report = run();
-    ASSERT_TRUE(QFile::rename(src(), dir.file("2023-北京")));
-
-    RestoreReport restored = restore(report.logPath);
-    EXPECT_EQ(restored.restored, 0);
-    EXPECT_EQ(restored.failed, 2);
-    EXPECT_TRUE(exists(report.logPath));
-    EXPECT_TRUE(host.lastBox()->prompt.endsWith(QString::fromUtf8("重命名日志已保留，排除问题后可以再次恢复。")));
-
-    ASSERT_TRUE(QFile::rename(dir.file("2023-北京"), src()));
-    EXPECT_TRUE(restore(report.logPath).everyFileRestored());
-    EXPECT_EQ(snapshot(src()), before);
 }
 
 // A second run of the same type into the same folder, refused or stopped
@@ -104,6 +58,7 @@ TEST_F(ExactUndo, restoreThatFindsNothing_keepsTheLog_forWhenTheFolderIsBack)
 // that completes moves it aside, and both runs can be undone in turn.
 TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
 {
+    const auto datedLogs = [this] { return QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"}, QDir::Files); };
     makeFiles({"a.jpg", "b.jpg"});
     const auto before = snapshot(src());
     const QString log = run().logPath;
@@ -120,101 +75,38 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
     EXPECT_EQ(readAll(log), firstLog);
     EXPECT_EQ(readAll(statesPathFor(log)), firstStates);
     EXPECT_EQ(snapshot(src()), afterFirst);
-    EXPECT_TRUE(datedLogs(dir.file("src/Restore")).isEmpty());
+    EXPECT_TRUE(datedLogs().isEmpty());
 
     EXPECT_EQ(run().ending, RunReport::Ending::Completed);
-    const QStringList dated = datedLogs(dir.file("src/Restore"));
+    const QStringList dated = datedLogs();
     ASSERT_EQ(dated.size(), 1);
     EXPECT_EQ(readAll(dir.file("src/Restore/") + dated.first()), firstLog);
-    EXPECT_TRUE(restore(log).everyFileRestored());
-    EXPECT_EQ(snapshot(src()), afterFirst);
-    EXPECT_TRUE(restore(dir.file("src/Restore/") + dated.first()).everyFileRestored());
-    EXPECT_EQ(snapshot(src()), before);
+    EXPECT_TRUE(restoresTo(log, afterFirst));
+    EXPECT_TRUE(restoresTo(dir.file("src/Restore/") + dated.first(), before));
     EXPECT_FALSE(exists(dir.file("src/Restore")));
 }
 
 // Every log the program writes passes Restore's checks, wherever it ends up.
 TEST_F(ExactUndo, logsTheProgramWrites_passTheChecksWhereverTheyAreMoved)
 {
-    const auto keep = [](const QString &log) { return log; };
-    const struct {
-        const char *what;
-        std::function<void()> setUp;
-        std::function<QString(const QString &)> moveLog;
-    } cases[] = {
-        {"in place, logged into another folder", [this] { host.job.DestinationFolder = dir.file("logs"); }, keep},
-        {"the log folder moved", [] {},
+    const RoundTrip trips[] = {
+        {"the log folder moved", [this] { makeFiles({"a.jpg", "b.jpg", "c.jpg"}); }, {3, 0, 0}, {},
          [this](const QString &log) {
-             QFile::rename(folderOf(log).chopped(1), dir.file("moved"));
+             EXPECT_TRUE(QFile::rename(folderOf(log).chopped(1), dir.file("moved")));
              return dir.file("moved/") + fileName(log);
          }},
         {"the destination changed midway",
          [this] {
-             host.job.MoveToDestination = true;
-             host.job.DestinationFolder = dir.file("logs");
+             makeFiles({"a.jpg", "b.jpg", "c.jpg"});
+             moveInto(dir.file("logs"));
+             dir.makeFolder("out");
              host.onYield = [this](FakeHost &h) {
                  if (h.inPass(progress::Planning) && h.progressCount == 1)
                      h.job.DestinationFolder = dir.file("logs/..//out/.");
              };
          },
-         keep},
+         {3, 0, 0}},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        makeFiles({"a.jpg", "b.jpg", "c.jpg"});
-        dir.makeFolder("logs");
-        dir.makeFolder("out");
-        const auto before = snapshot(src());
-        c.setUp();
-        const QString log = c.moveLog(run().logPath);
-        host.onYield = nullptr;
-        EXPECT_TRUE(isWholeRenameLog(log));
-        EXPECT_TRUE(restore(log).everyFileRestored());
-        EXPECT_EQ(snapshot(src()), before);
-        host.job.DestinationFolder = host.job.SourceFolder = src();
-        host.job.MoveToDestination = false;
-        for (const char *folder : {"src", "logs", "out", "moved"})
-            QDir(dir.file(folder)).removeRecursively();
-        dir.makeFolder("src");
-    }
-}
-
-// A log that was cut, edited or paired with another log's states is refused
-// before anything is renamed or deleted.
-TEST_F(ExactUndo, editedLog_isRefusedBeforeAnythingIsTouched)
-{
-    makeFiles({"a.jpg", "b.jpg", "c.jpg"});
-    const QString log = run().logPath;
-    const QByteArray whole = readAll(log), states = readAll(statesPathFor(log));
-    const QList<QByteArray> lines = whole.split('\n');
-    const auto renamed = snapshot(src());
-    QByteArray twoLinesGone = lines[0] + '\n' + lines[1] + '\n';
-    for (int i = 4; i < lines.size() - 1; ++i)
-        twoLinesGone += lines[i] + '\n';
-    QByteArray oneByte = whole;
-    oneByte[whole.size() - 5] = 'X';
-    const struct {
-        const char *what;
-        QByteArray log;
-        QByteArray states;
-    } cases[] = {
-        {"two lines removed", twoLinesGone, states},
-        {"one byte changed", oneByte, states},
-        {"states cut short", whole, states.chopped(1)},
-        {"states of another size", whole, states + 'p'},
-        {"states with a broken header", whole, QByteArray(states).replace("QUORIN", "QUORIX")},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.what);
-        dir.write("chosen.log", c.log);
-        dir.write(".chosen.log.state", c.states);
-        host.prompter.shown.clear();
-        EXPECT_EQ(restore(dir.file("chosen.log")).ending, RestoreReport::Ending::Refused);
-        EXPECT_EQ(host.lastBox()->prompt, QString::fromUtf8(NotALog));
-        EXPECT_EQ(readAll(dir.file("chosen.log")), c.log);
-        EXPECT_EQ(snapshot(src()), renamed);
-    }
-    QFile::remove(dir.file(".chosen.log.state"));
-    dir.write("chosen.log", whole);
-    EXPECT_TRUE(restore(dir.file("chosen.log")).everyFileRestored()) << "a log without states is trusted as before";
+    for (const RoundTrip &trip : trips)
+        roundTrip(trip);
 }

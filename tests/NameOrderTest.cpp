@@ -9,12 +9,9 @@ using namespace quorin;
 
 TEST(NameOrder, namesSortAsPeopleReadThem_theSameEitherWayRound)
 {
-    struct Case {
-        const char *first;
-        const char *second;
-        const char *why;
-    };
-    const Case earlierFirst[] = {
+    const struct {
+        const char *first, *second, *why;
+    } earlierFirst[] = {
         {"IMG_0001.JPG", "IMG_0002.JPG", "same width"},
         {"IMG_2.JPG", "IMG_10.JPG", "digit runs by value"},
         {"a2b", "a10a", "a smaller run decides before what follows"},
@@ -34,7 +31,7 @@ TEST(NameOrder, namesSortAsPeopleReadThem_theSameEitherWayRound)
         {"z", "\xFF", "a byte outside UTF-8 after every character"},
         {"\xFE", "\xFF", "two such bytes by value"},
     };
-    for (const Case &c : earlierFirst) {
+    for (const auto &c : earlierFirst) {
         SCOPED_TRACE(std::string(c.first) + " < " + c.second + ": " + c.why);
         EXPECT_LT(compareNames(c.first, c.second), 0);
         EXPECT_GT(compareNames(c.second, c.first), 0);

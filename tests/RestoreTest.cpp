@@ -1,55 +1,68 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RunFixture.h"
 
+#include "log/LogNames.h"
+
 #include <QFile>
 
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
 using RestoreTest = RunFixture;
 
-const char *const NotALog = "所选文件不是完整的重命名日志，没有恢复任何文件，该文件也没有被删除。";
-
-} // namespace
-
-TEST_F(RestoreTest, onlyAWholeRenameLogIsTaken)
+// A log that is not whole, or was cut, edited or paired with another log's
+// states, is refused before anything is renamed or deleted.
+TEST_F(RestoreTest, onlyAWholeRenameLogWithItsOwnStatesIsTaken)
 {
-    makeFiles({"a.jpg", "b.jpg"});
+    makeFiles({"a.jpg", "b.jpg", "c.jpg"});
     const QString log = run().logPath;
-    const QByteArray whole = readAll(log);
+    const QByteArray whole = readAll(log), states = readAll(statesPathFor(log)), folder = src().toUtf8() + "/";
     const auto renamed = snapshot(src());
+    const QList<QByteArray> lines = whole.split('\n');
+    QByteArray twoLinesGone = lines[0] + '\n' + lines[1] + '\n';
+    for (int i = 4; i < lines.size() - 1; ++i)
+        twoLinesGone += lines[i] + '\n';
+    QByteArray oneByte = whole;
+    oneByte[whole.size() - 5] = 'X';
     const struct {
         const char *what;
-        QByteArray content;
+        QByteArray log;
+        QByteArray states = {}; // none beside the log when null
     } cases[] = {
         {"a text file", "just some notes\r\nmore\r\n"},
         {"an empty file", ""},
         {"cut inside a record", whole.left(whole.lastIndexOf("\r\n", whole.size() - 3) + 2)},
         {"last line without CR LF", whole.chopped(2)},
         {"line feeds only", QByteArray(whole).replace("\r\n", "\n")},
-        {"a relative path", QByteArray(whole).replace(src().toUtf8() + "/", "src/")},
-        {"a \"..\" part", QByteArray(whole).replace(src().toUtf8() + "/", src().toUtf8() + "/../src/")},
-        {"a \".\" part", QByteArray(whole).replace(src().toUtf8() + "/", src().toUtf8() + "/./")},
-        {"a doubled separator", QByteArray(whole).replace(src().toUtf8() + "/", src().toUtf8() + "//")},
+        {"a relative path", QByteArray(whole).replace(folder, "src/")},
+        {"a \"..\" part", QByteArray(whole).replace(folder, folder + "../src/")},
+        {"a \".\" part", QByteArray(whole).replace(folder, folder + "./")},
+        {"a doubled separator", QByteArray(whole).replace(folder, folder + "/")},
         {"an empty path", QByteArray(whole).append("\r\n\r\n")},
         {"a path ending in a separator", QByteArray(whole).append("/a\r\n/b/\r\n")},
+        {"two lines removed", twoLinesGone, states},
+        {"one byte changed", oneByte, states},
+        {"states cut short", whole, states.chopped(1)},
+        {"states of another size", whole, states + 'p'},
+        {"states with a broken header", whole, QByteArray(states).replace("QUORIN", "QUORIX")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        dir.write("chosen.log", c.content);
+        dir.write("chosen.log", c.log);
+        QFile::remove(dir.file(".chosen.log.state"));
+        if (!c.states.isNull())
+            dir.write(".chosen.log.state", c.states);
         host.prompter.shown.clear();
-        const RestoreReport report = restore(dir.file("chosen.log"));
-        EXPECT_EQ(report.ending, RestoreReport::Ending::Refused);
+        EXPECT_EQ(restore(dir.file("chosen.log")).ending, RestoreReport::Ending::Refused);
         ASSERT_EQ(host.prompter.shown.size(), 1);
-        EXPECT_EQ(host.lastBox()->prompt, QString::fromUtf8(NotALog));
-        EXPECT_EQ(host.lastBox()->title, QString::fromUtf8("恢复确认"));
-        EXPECT_EQ(host.lastBox()->buttons, MessageButtons::Ok);
-        EXPECT_EQ(readAll(dir.file("chosen.log")), c.content);
+        EXPECT_TRUE(lastBoxIs("恢复确认", MessageIcon::Exclamation,
+                              "所选文件不是完整的重命名日志，没有恢复任何文件，该文件也没有被删除。"));
+        EXPECT_EQ(readAll(dir.file("chosen.log")), c.log);
         EXPECT_EQ(snapshot(src()), renamed);
     }
-    EXPECT_TRUE(isWholeRenameLog(log));
+    QFile::remove(dir.file(".chosen.log.state"));
+    dir.write("chosen.log", whole);
+    EXPECT_TRUE(restore(dir.file("chosen.log")).everyFileRestored()) << "a log without states is trusted as before";
 }
 
 TEST_F(RestoreTest, declinedConfirmation_changesNothing)
@@ -57,33 +70,13 @@ TEST_F(RestoreTest, declinedConfirmation_changesNothing)
     makeFiles({"a.jpg"});
     const QString log = run().logPath;
     const auto renamed = snapshot(src());
-    host.prompter.shown.clear();
     host.statuses.clear();
     host.prompter.answers = {MessageAnswer::Cancel};
     EXPECT_EQ(restore(log).ending, RestoreReport::Ending::Declined);
-    EXPECT_EQ(host.lastBox()->prompt, QString::fromUtf8("你确定要恢复原来的的文件名吗？"));
-    EXPECT_EQ(host.lastBox()->icon, MessageIcon::Question);
-    EXPECT_EQ(host.lastBox()->buttons, MessageButtons::OkCancel);
+    EXPECT_TRUE(lastBoxIs("恢复确认", MessageIcon::Question, "你确定要恢复原来的的文件名吗？", MessageButtons::OkCancel));
     EXPECT_EQ(snapshot(src()), renamed);
     EXPECT_TRUE(host.statuses.isEmpty());
     EXPECT_TRUE(exists(log));
-}
-
-TEST_F(RestoreTest, fileDeletedSinceTheRun_isReported_andTheLogKept)
-{
-    makeFiles({"a.jpg", "b.jpg"});
-    const QString log = run().logPath;
-    QFile::remove(dir.file("src/p001a.jpg").contains("a") && exists(dir.file("src/p001a.jpg"))
-                      ? dir.file("src/p001a.jpg")
-                      : dir.file("src/p002a.jpg"));
-    const RestoreReport report = restore(log);
-    EXPECT_EQ(report.restored, 1);
-    EXPECT_TRUE(report.logKept);
-    EXPECT_TRUE(exists(log));
-    EXPECT_EQ(readAll(dir.file("src/b.jpg")), "b.jpg");
-    EXPECT_EQ(host.lastBox()->prompt, QString::fromUtf8("已经恢复了 1 个文件。\n\n有 1 个文件未能恢复（原文件名已被占用、文件已不存在或无法访问）。"
-                                                       "\n\n重命名日志已保留，排除问题后可以再次恢复。"));
-    EXPECT_EQ(host.lastBox()->icon, MessageIcon::Exclamation);
 }
 
 TEST_F(RestoreTest, headerOnlyLog_restoresNothingAndSucceeds)

@@ -3,17 +3,116 @@
 
 #include "log/RenameLog.h"
 
+#include <QDir>
+
 namespace quorin::test {
 
 RunFixture::RunFixture()
 {
     dir.makeFolder("src");
+    resetJob();
+}
+
+void RunFixture::resetJob()
+{
+    host.job = RenameJob();
     host.job.SourceFolder = src();
     host.job.DestinationFolder = src();
     host.job.FileType = "JPG";
     host.job.NumberStyle = "001";
     host.job.AddText = "p";
     host.job.placement = Placement::Prefix;
+}
+
+void RunFixture::copyInto(const QString &folder)
+{
+    QDir().mkpath(folder);
+    host.job.CopyToDestination = true;
+    host.job.DestinationFolder = folder;
+}
+
+void RunFixture::moveInto(const QString &folder)
+{
+    QDir().mkpath(folder);
+    host.job.MoveToDestination = true;
+    host.job.DestinationFolder = folder;
+}
+
+void RunFixture::replaceInNames(const QString &find, const QString &replace)
+{
+    host.job.AdvancedEdit = true;
+    host.job.Edit.Kind = NameEditKind::Replace;
+    host.job.Edit.FindText = find;
+    host.job.Edit.ReplaceText = replace;
+}
+
+QStringList RunFixture::planned(const QString &logPath) const
+{
+    QStringList lines;
+    for (const PlannedRename &r : logRecords(logPath))
+        lines << r.OldPath.mid(src().size() + 1) + u' ' + fileName(r.NewPath);
+    return lines;
+}
+
+::testing::AssertionResult RunFixture::restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before)
+{
+    const RestoreReport report = restore(logPath);
+    if (!report.everyFileRestored())
+        return ::testing::AssertionFailure() << "restored " << report.restored << ", failed " << report.failed
+                                             << ", ending " << int(report.ending);
+    if (snapshot(src()) != before)
+        return ::testing::AssertionFailure() << "the source differs: " << names(src()).join(u' ').toStdString();
+    return ::testing::AssertionSuccess();
+}
+
+void RunFixture::roundTrip(const RoundTrip &trip)
+{
+    SCOPED_TRACE(trip.what);
+    trip.setUp();
+    const auto before = snapshot(src());
+    const QString destination = host.job.DestinationFolder;
+    const RunReport report = run();
+    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
+    EXPECT_EQ(counts(report), trip.counts);
+    if (!trip.destinationAfter.isEmpty()) {
+        EXPECT_EQ(names(destination), trip.destinationAfter);
+    }
+    // Every file the log does not name keeps its name, and only the files
+    // renamed are gone from their old names.
+    QStringList logged;
+    for (const PlannedRename &r : logRecords(report.logPath))
+        logged << r.OldPath.mid(src().size() + 1);
+    EXPECT_EQ(logged.size(), report.done + report.passedOver);
+    const auto after = snapshot(src());
+    qint64 stayed = 0;
+    for (const QString &name : before.keys()) {
+        stayed += after.contains(name);
+        EXPECT_TRUE(after.contains(name) || logged.contains(name)) << name.toStdString() << " is not under its name";
+    }
+    EXPECT_EQ(stayed, before.size() - report.done);
+    if (report.leftAlone > 0) {
+        EXPECT_TRUE(host.lastBox()->prompt.endsWith(
+            QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
+    }
+    const QString log = trip.moveLog ? trip.moveLog(report.logPath) : report.logPath;
+    EXPECT_TRUE(restoresTo(log, before)) << host.lastBox()->prompt.toStdString();
+    EXPECT_FALSE(exists(folderOf(log)));
+    shell("rm -rf '" + src() + "'"); // QDir cannot remove a name that is not UTF-8
+    dir.makeFolder("src");
+    resetJob();
+    host.onYield = nullptr;
+}
+
+::testing::AssertionResult RunFixture::lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
+                                                 MessageButtons buttons) const
+{
+    const MessageBox *box = host.lastBox();
+    if (!box)
+        return ::testing::AssertionFailure() << "no box was shown";
+    if (box->title != title || box->icon != icon || box->prompt != prompt || box->buttons != buttons)
+        return ::testing::AssertionFailure() << "box \"" << box->title.toStdString() << "\", icon " << int(box->icon)
+                                             << ", buttons " << int(box->buttons) << ": " << box->prompt.toStdString();
+    return ::testing::AssertionSuccess();
 }
 
 void RunFixture::makeFiles(const QStringList &relative) const
@@ -50,5 +149,9 @@ void RunFixture::expectIdle() const
 
 QString fileName(const QString &path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/') + 1); }
+
+Counts counts(const RunReport &report) { return {report.done, report.passedOver, report.leftAlone}; }
+
+QStringList names(const QString &folder) { return snapshot(folder).keys(); }
 
 } // namespace quorin::test

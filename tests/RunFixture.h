@@ -11,7 +11,24 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+
 namespace quorin::test {
+
+// A run's files done, passed over and left alone.
+using Counts = std::tuple<qint64, qint64, qint64>;
+
+// One run and its restore: the set-up, the counts expected and, when given,
+// the destination's files just after the run and a move of the log that
+// returns where it went.
+struct RoundTrip {
+    const char *what;
+    std::function<void()> setUp;
+    Counts counts;
+    QStringList destinationAfter = {};
+    std::function<QString(const QString &)> moveLog = {};
+};
 
 // A source folder "src" in a temporary folder, a window stand-in set up for a
 // classic in-place run over JPG files, and helpers to look at the result.
@@ -28,11 +45,33 @@ protected:
     RestoreReport restore(const QString &path) { return RestoreChosenLog(host, path); }
     void expectIdle() const;
 
+    // The job the fixture starts with.
+    void resetJob();
+    // A copy run, or a move run, into `folder`, which is made first.
+    void copyInto(const QString &folder);
+    void moveInto(const QString &folder);
+    // An advanced edit that replaces the first `find` in each name.
+    void replaceInNames(const QString &find, const QString &replace);
+    // The log's records, each as "old path below src" and "new name".
+    QStringList planned(const QString &logPath) const;
+    // Restores the log: every file must come back and the source be as `before`.
+    ::testing::AssertionResult restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before);
+    // Sets up, runs and restores: the counts as expected, every file the log
+    // does not name still under its name, and in the end the source as it was
+    // and no log folder. Then the source is emptied and the job set back.
+    void roundTrip(const RoundTrip &trip);
+    // The last box shown has this title, icon, whole prompt and buttons.
+    ::testing::AssertionResult lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
+                                         MessageButtons buttons = MessageButtons::Ok) const;
+
     TempFolder dir;
     FakeHost host;
 };
 
 QString fileName(const QString &path);
 QString folderOf(const QString &path);
+Counts counts(const RunReport &report);
+// The files below a folder, its log folders left out.
+QStringList names(const QString &folder);
 
 } // namespace quorin::test

@@ -41,15 +41,17 @@ TEST_P(StopRunTest, stopWhilePlanning_touchesNoFile_andDiscardsTheLog)
     expectIdle();
 }
 
+// A copy run leaves its copies: the originals never lost their names.
 TEST_P(StopRunTest, stopWhileRenaming_undoesExactlyTheRecordsTried)
 {
     const int records = std::min(GetParam(), 6);
-    for (const bool move : {false, true}) {
-        SCOPED_TRACE(move ? "move" : "in place");
+    for (const std::string mode : {"in place", "move", "copy"}) {
+        SCOPED_TRACE(mode);
         const auto before = snapshot(src());
-        host.job.MoveToDestination = move;
-        host.job.DestinationFolder = move ? dir.file("out") : src();
-        dir.makeFolder("out");
+        resetJob();
+        const bool copy = mode == "copy";
+        if (mode != "in place")
+            copy ? copyInto(dir.file("out")) : moveInto(dir.file("out"));
         host.maxRestoringCount = 0;
         stopAt(&progress::Renaming, records);
         const RunReport report = run();
@@ -57,6 +59,7 @@ TEST_P(StopRunTest, stopWhileRenaming_undoesExactlyTheRecordsTried)
         EXPECT_EQ(report.done, records);
         EXPECT_EQ(host.maxRestoringCount, records);
         EXPECT_EQ(snapshot(src()), before);
+        EXPECT_EQ(names(dir.file("out")).size(), copy ? records : 0);
         EXPECT_FALSE(exists(report.logPath));
         EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
         expectIdle();
@@ -64,22 +67,6 @@ TEST_P(StopRunTest, stopWhileRenaming_undoesExactlyTheRecordsTried)
 }
 
 INSTANTIATE_TEST_SUITE_P(FirstMiddleLast, StopRunTest, ::testing::Values(1, 4, 9));
-
-using StopCopyRun = RunFixture;
-
-TEST_F(StopCopyRun, stopDuringCopy_leavesCopiesAndOriginalsAsTheyAre)
-{
-    makeFiles({"1.jpg", "2.jpg", "3.jpg"});
-    dir.makeFolder("out");
-    host.job.CopyToDestination = true;
-    host.job.DestinationFolder = dir.file("out");
-    host.onYield = [](FakeHost &h) { h.stop = h.inPass(progress::Renaming) && h.progressCount == 2; };
-    run();
-    EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
-    EXPECT_FALSE(exists(logPath()));
-    EXPECT_EQ(snapshot(dir.file("out")).size(), 2);
-    EXPECT_EQ(snapshot(src()).size(), 3);
-}
 
 using Chains = RunFixture;
 

@@ -68,4 +68,18 @@ QByteArray shell(const QString &command, int *status)
     return p.readAllStandardOutput();
 }
 
+SmallDisk::SmallDisk(const QString &folder, const QString &size) : folder_(folder)
+{
+    QDir().mkpath(folder);
+    int status = -1;
+    shell(QStringLiteral("mount -t tmpfs -o size=%1 tmpfs '%2' 2>/dev/null").arg(size, folder), &status);
+    mounted_ = status == 0;
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (mounted_)
+        shell(QStringLiteral("umount '%1'").arg(folder_));
+}
+
 } // namespace quorin::test

@@ -35,4 +35,17 @@ bool holdsLock(const QString &lockPath, qint64 pid);
 // Runs a shell command; returns its standard output.
 QByteArray shell(const QString &command, int *status = nullptr);
 
+// A small tmpfs mounted on a new folder, for a disk that fills up; unmounted
+// again at the end. Mounting needs root.
+class SmallDisk final {
+public:
+    SmallDisk(const QString &folder, const QString &size);
+    ~SmallDisk();
+    bool mounted() const { return mounted_; }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+};
+
 } // namespace quorin::test

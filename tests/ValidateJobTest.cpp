@@ -12,28 +12,23 @@ using namespace quorin::test;
 
 namespace {
 
-const QString UnsafeText = QString::fromUtf8("新文件名中不能包含字符“/”或回车、换行等控制字符！");
+const char *const Unsafe = "新文件名中不能包含字符“/”或回车、换行等控制字符！";
 
-RenameJob classicJob(const TempFolder &dir)
-{
-    RenameJob job;
-    job.SourceFolder = dir.path();
-    job.DestinationFolder = dir.path();
-    job.FileType = "JPG";
-    job.NumberStyle = "001";
-    job.AddText = "trip";
-    job.placement = Placement::Prefix;
-    return job;
-}
-
-RenameJob advancedJob(const TempFolder &dir)
+// A job that passes every check: classic, or advanced with none of the classic texts.
+RenameJob goodJob(const TempFolder &dir, bool advanced = false)
 {
     RenameJob job;
     job.SourceFolder = job.DestinationFolder = dir.path();
     job.FileType = "JPG";
-    job.AdvancedEdit = true;
-    job.Edit.Kind = NameEditKind::Add;
-    job.Edit.InsertText = "new_";
+    if (advanced) {
+        job.AdvancedEdit = true;
+        job.Edit.Kind = NameEditKind::Add;
+        job.Edit.InsertText = "new_";
+    } else {
+        job.NumberStyle = "001";
+        job.AddText = "trip";
+        job.placement = Placement::Prefix;
+    }
     return job;
 }
 
@@ -56,21 +51,21 @@ TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnl
         {"2 no placement", [](RenameJob &j) { j.placement = Placement::None; j.NumberStyle.clear(); }, "选择", "你还没有选择应该把字符添加到文件名的前缀还是后缀呢！"},
         {"3 no style", [](RenameJob &j) { j.NumberStyle.clear(); j.ChangeExtension = true; }, "序号类型", "    序号类型还没有选呢！比如你的文件名的序号是001、002、... NNN 还是1、2、...N 这些类型。"},
         {"4 no extension", [](RenameJob &j) { j.ChangeExtension = true; j.DestinationFolder.clear(); }, "输入新后缀名", "您选择了更改文件后缀名的选项，您就必需输入一个新的后缀名！"},
-        {"slash in text", [](RenameJob &j) { j.AddText = "a/b"; j.DestinationFolder.clear(); }, "添加字符", "新文件名中不能包含"},
-        {"line feed in text", [](RenameJob &j) { j.AddText = "a\nb"; }, "添加字符", "新文件名中不能包含"},
-        {"tab in extension", [](RenameJob &j) { j.ChangeExtension = true; j.NewExtension = "p\tg"; }, "输入新后缀名", "新文件名中不能包含"},
+        {"slash in text", [](RenameJob &j) { j.AddText = "a/b"; j.DestinationFolder.clear(); }, "添加字符", Unsafe},
+        {"line feed in text", [](RenameJob &j) { j.AddText = "a\nb"; }, "添加字符", Unsafe},
+        {"tab in extension", [](RenameJob &j) { j.ChangeExtension = true; j.NewExtension = "p\tg"; }, "输入新后缀名", Unsafe},
         {"7 no destination", [](RenameJob &j) { j.DestinationFolder.clear(); j.FileType.clear(); }, "目录", "请指定一个目标目录，或使用原文件目录！"},
         {"8 missing destination", [](RenameJob &j) { j.DestinationFolder = "/no/such/place"; j.FileType.clear(); }, "指定文件夹不存在", "指定的目标文件夹不存在！请重新选择文件夹！"},
         {"9 no type", [](RenameJob &j) { j.FileType.clear(); }, "文件类型选择", "可别忘了选择要对哪种类型的文件进行重命名！"},
         {"6 advanced, no kind", [](RenameJob &j) { j.AdvancedEdit = true; j.AddText.clear(); j.NumberStyle.clear(); j.DestinationFolder.clear(); }, "选项设置", "你启用了高级选项，但没有设置任何项目！\n\n请设置其中的一个项目，或者不要选中该选项！"},
-            {"advanced: insert text with slash", [](RenameJob &j) { j.Edit.InsertText = "x/"; }, "选项设置", "新文件名中不能包含", true},
-        {"advanced: replacement with CR", [](RenameJob &j) { j.Edit.Kind = NameEditKind::Replace; j.Edit.FindText = "a"; j.Edit.ReplaceText = "\r"; }, "选项设置", "新文件名中不能包含", true},
-        {"advanced: new extension with DEL", [](RenameJob &j) { j.ChangeExtension = true; j.NewExtension = QString(QChar(0x7F)); }, "选项设置", "新文件名中不能包含", true},
+            {"advanced: insert text with slash", [](RenameJob &j) { j.Edit.InsertText = "x/"; }, "选项设置", Unsafe, true},
+        {"advanced: replacement with CR", [](RenameJob &j) { j.Edit.Kind = NameEditKind::Replace; j.Edit.FindText = "a"; j.Edit.ReplaceText = "\r"; }, "选项设置", Unsafe, true},
+        {"advanced: new extension with DEL", [](RenameJob &j) { j.ChangeExtension = true; j.NewExtension = QString(QChar(0x7F)); }, "选项设置", Unsafe, true},
         {"advanced: no type", [](RenameJob &j) { j.FileType.clear(); }, "文件类型选择", "可别忘了", true},
     };
     for (const CheckCase &c : classic) {
         SCOPED_TRACE(c.what);
-        RenameJob job = c.advanced ? advancedJob(dir) : classicJob(dir);
+        RenameJob job = goodJob(dir, c.advanced);
         c.change(job);
         ScriptedPrompter prompter;
         EXPECT_EQ(ValidateJob(job, prompter), Verdict::Stop);
@@ -83,7 +78,7 @@ TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnl
     }
     EXPECT_TRUE(exists(dir.path()) && !exists(dir.file("Restore")));
 
-    RenameJob ignored = advancedJob(dir);
+    RenameJob ignored = goodJob(dir, true);
     ignored.Edit.FindText = "/";
     ignored.Edit.DeleteText = "/";
     ignored.ChangeExtension = true;
@@ -95,7 +90,7 @@ TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnl
 TEST(StartChecks, destinationQuestion_onlyForDroppedNamesInPlace)
 {
     TempFolder dir;
-    RenameJob job = classicJob(dir);
+    RenameJob job = goodJob(dir);
     job.DropOldName = true;
     job.placement = Placement::None;
 
@@ -114,16 +109,15 @@ TEST(StartChecks, destinationQuestion_onlyForDroppedNamesInPlace)
 
     ScriptedPrompter yes;
     yes.answers = {MessageAnswer::Yes};
-    job.FileType.clear();
-    EXPECT_EQ(ValidateJob(job, yes), Verdict::Stop);
+    RenameJob noType = job;
+    noType.FileType.clear();
+    EXPECT_EQ(ValidateJob(noType, yes), Verdict::Stop);
     ASSERT_EQ(yes.shown.size(), 2) << "yes goes on to the destination checks";
 
-    for (auto change : {std::function<void(RenameJob &)>([](RenameJob &j) { j.IncludeSubfolders = true; }),
-                        std::function<void(RenameJob &)>([](RenameJob &j) { j.DestinationFolder.chop(1); })}) {
-        RenameJob other = classicJob(dir);
-        other.DropOldName = true;
-        other.placement = Placement::None;
-        change(other);
+    RenameJob withSubfolders = job, otherSpelling = job;
+    withSubfolders.IncludeSubfolders = true;
+    otherSpelling.DestinationFolder.chop(1);
+    for (const RenameJob &other : {withSubfolders, otherSpelling}) {
         ScriptedPrompter none;
         EXPECT_EQ(ValidateJob(other, none), Verdict::Proceed);
         EXPECT_TRUE(none.shown.isEmpty());
