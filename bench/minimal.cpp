@@ -2,7 +2,7 @@
 //
 // The least a Qt Widgets program does to show Chinese text: one label, ended
 // once it has been painted. The benchmark sets Quorin's start-up beside it.
-#include "QuitWhenPainted.h"
+#include "AfterFirstPaint.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QLabel label(QStringLiteral("等待重命名操作"));
-    QuitWhenPainted painted;
+    AfterFirstPaint painted(&QCoreApplication::quit);
     label.installEventFilter(&painted);
     label.show();
     return app.exec();

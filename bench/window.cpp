@@ -1,11 +1,11 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 //
-// Drives the real main window through one operation and prints the seconds it
-// took, from the click until the handler returns; or only shows the window and
-// ends once it is painted. The benchmark sets these beside quorin-cli and a
+// Drives the real main window, once it has been painted, through one operation
+// and prints the seconds it took, from the click until the handler returns; or
+// only shows the window and ends once it is painted. The benchmark sets these beside quorin-cli and a
 // minimal Qt program.
 //   quorin-bench-window startup | survey DIR | run DIR | restore LOG
-#include "QuitWhenPainted.h"
+#include "AfterFirstPaint.h"
 
 #include "Startup.h"
 #include "frmmain.h"
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QUrl>
 
 #include <cstdio>
@@ -79,25 +78,23 @@ int main(int argc, char *argv[])
                                 std::_Exit(status);
                             },
                             [](const QUrl &) {}});
-    QuitWhenPainted painted;
-    if (mode == u"startup")
-        window.installEventFilter(&painted);
-    window.show();
+    if (mode != u"startup" && target.isEmpty()) {
+        std::fprintf(stderr, "usage: quorin-bench-window startup | survey DIR | run DIR | restore LOG\n");
+        return 2;
+    }
     const char *button = mode == u"survey" ? "CmdSourDir" : mode == u"run" ? "CmdStart" : "CmdRestore";
-    if (mode == u"run")
-        chooseRun(window, target);
-    if (mode != u"startup") {
-        if (target.isEmpty()) {
-            std::fprintf(stderr, "usage: quorin-bench-window startup | survey DIR | run DIR | restore LOG\n");
-            return 2;
-        }
-        QTimer::singleShot(0, &window, [&window, button] {
+    AfterFirstPaint painted([&window, &mode, button] {
+        if (mode != u"startup") {
             QElapsedTimer clock;
             clock.start();
             control<QPushButton>(window, button).click();
             std::printf("%.6f\n", double(clock.nsecsElapsed()) / 1e9);
-            QCoreApplication::quit();
-        });
-    }
+        }
+        QCoreApplication::quit();
+    });
+    window.installEventFilter(&painted);
+    window.show();
+    if (mode == u"run")
+        chooseRun(window, target);
     return app.exec();
 }
