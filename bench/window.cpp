@@ -2,8 +2,8 @@
 //
 // Drives the real main window, once it has been painted, through one operation
 // and prints the seconds it took, from the click until the handler returns; or
-// only shows the window and ends once it is painted. The benchmark sets these beside quorin-cli and a
-// minimal Qt program.
+// only shows the window and ends once it is painted. The benchmark sets these
+// beside quorin-cli and a minimal Qt program.
 //   quorin-bench-window startup | survey DIR | run DIR | restore LOG
 #include "AfterFirstPaint.h"
 
@@ -65,6 +65,10 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments();
     const QString mode = args.value(1);
     const QString target = args.value(2);
+    if (mode != u"startup" && target.isEmpty()) {
+        std::fprintf(stderr, "usage: quorin-bench-window startup | survey DIR | run DIR | restore LOG\n");
+        return 2;
+    }
     quorin::SingleCopy copy;
     if (!copy.isOnlyCopy())
         return 0;
@@ -78,10 +82,6 @@ int main(int argc, char *argv[])
                                 std::_Exit(status);
                             },
                             [](const QUrl &) {}});
-    if (mode != u"startup" && target.isEmpty()) {
-        std::fprintf(stderr, "usage: quorin-bench-window startup | survey DIR | run DIR | restore LOG\n");
-        return 2;
-    }
     const char *button = mode == u"survey" ? "CmdSourDir" : mode == u"run" ? "CmdStart" : "CmdRestore";
     AfterFirstPaint painted([&window, &mode, button] {
         if (mode != u"startup") {
