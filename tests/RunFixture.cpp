@@ -117,8 +117,7 @@ void RunFixture::roundTrip(const RoundTrip &trip)
 
 void RunFixture::makeFiles(const QStringList &relative) const
 {
-    for (const QString &file : relative)
-        dir.write("src/" + file, file.toUtf8());
+    dir.writeNamed(QStringLiteral("src"), relative);
 }
 
 QString RunFixture::logPath() const

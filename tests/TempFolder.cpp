@@ -31,6 +31,12 @@ void TempFolder::write(const QString &relative, const QByteArray &content) const
         qFatal("cannot write test file");
 }
 
+void TempFolder::writeNamed(const QString &folder, const QStringList &names) const
+{
+    for (const QString &name : names)
+        write(folder + u'/' + name, name.toUtf8());
+}
+
 void TempFolder::makeFolder(const QString &relative) const { QDir().mkpath(file(relative)); }
 
 bool TempFolder::setImmutable(const QString &relative, bool on) const

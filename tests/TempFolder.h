@@ -18,6 +18,8 @@ public:
     QString path() const;
     QString file(const QString &relative) const { return path() + relative; }
     void write(const QString &relative, const QByteArray &content = {}) const;
+    // Each file in the folder holds its own name, so any mix-up shows.
+    void writeNamed(const QString &folder, const QStringList &names) const;
     void makeFolder(const QString &relative) const;
     // False where the file system or the user cannot set the flag.
     bool setImmutable(const QString &relative, bool on = true) const;

@@ -16,8 +16,7 @@ WindowTest::WindowTest()
 
 void WindowTest::makeSources(const QStringList &names) const
 {
-    for (const QString &name : names)
-        dir.write(QStringLiteral("src/") + name, name.toUtf8());
+    dir.writeNamed(QStringLiteral("src"), names);
 }
 
 void WindowTest::chooseSettings(const QString &type)
