@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
                                 std::fflush(stdout);
                                 std::_Exit(status);
                             },
-                            [](const QUrl &) {}});
+                            [](const QUrl &) { return true; }});
     const char *button = mode == u"survey" ? "CmdSourDir" : mode == u"run" ? "CmdStart" : "CmdRestore";
     AfterFirstPaint painted([&window, &mode, button] {
         if (mode != u"startup") {

@@ -50,9 +50,30 @@ TEST_F(WindowTest, aboutMenu_showsTheBoxModally_andItsClosingDestroysIt)
     control<QAction>("mnuAbout").trigger();
     EXPECT_EQ(catcher.shown, 1);
     EXPECT_EQ(window.findChild<frmAbout *>(), nullptr);
-    control<QAction>("mnuHelp").trigger();
-    EXPECT_TRUE(opened.isEmpty()) << "no help.htm beside the tests: nothing is opened, nothing is said";
-    EXPECT_TRUE(dialogs.boxes.shown.isEmpty());
+}
+
+// Help says so in one box when there is no help.htm to open (none lies beside
+// the tests), and when nothing on the desktop opens it.
+TEST_F(WindowTest, helpMenu_opensHelpWithTheBrowser_orSaysWhyNot)
+{
+    const QString document = QCoreApplication::applicationDirPath() + "/help.htm";
+    ASSERT_FALSE(exists(document));
+    QStringList prompts;
+    for (const bool there : {false, true}) {
+        QFile file(document);
+        if (there)
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (const bool browser : {true, false}) {
+            browserFound = browser;
+            control<QAction>("mnuHelp").trigger();
+            for (const MessageBox &box : std::exchange(dialogs.boxes.shown, {}))
+                prompts << box.title + ": " + box.prompt;
+        }
+        file.remove();
+    }
+    EXPECT_EQ(opened, (QList<QUrl>{QUrl::fromLocalFile(document), QUrl::fromLocalFile(document)}));
+    EXPECT_EQ(prompts, (QStringList{"帮助: 找不到帮助文件 help.htm。", "帮助: 找不到帮助文件 help.htm。",
+                                    "帮助: 没有可以打开帮助文件的浏览器。帮助文件在：\n\n" + document}));
 }
 
 TEST(HelpDocument, isLookedForBesideTheProgramFirst_thenInItsShareFolder)

@@ -1,7 +1,10 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
 
+#include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -9,16 +12,18 @@ using namespace quorin::test;
 
 namespace {
 
-// A copy of the real program on the offscreen platform, with its own runtime folder.
+// A copy of the real program on the offscreen platform, with its own runtime
+// folder, which also holds its settings.
 class Copy final : public QProcess {
 public:
-    explicit Copy(const QString &runtimeFolder)
+    explicit Copy(const TempFolder &runtime, const QStringList &arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("XDG_RUNTIME_DIR", runtimeFolder);
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        env.insert("XDG_CONFIG_HOME", runtime.path());
         setProcessEnvironment(env);
-        start(QStringLiteral(QUORIN_PATH), {});
+        start(QStringLiteral(QUORIN_PATH), arguments);
         waitForStarted();
     }
     ~Copy() override
@@ -28,26 +33,52 @@ public:
     }
 };
 
+// True once the running copy has surveyed the folder, which it then
+// remembers, waiting up to ten seconds.
+bool surveyed(const TempFolder &runtime, const QString &folder)
+{
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20))
+        if (readAll(runtime.file("Quorin.ini")).split('\n').contains("Path=" + folder.toUtf8()))
+            return true;
+    return false;
+}
+
 } // namespace
 
-TEST(SingleCopy, secondCopyEndsAtOnceSilently_andAKilledCopyLocksNoOneOut)
+// A second copy hands its folder to the first and ends at once, silently; the
+// hand-over socket is the user's alone, and neither it nor the lock of a
+// killed copy keeps the next one out.
+TEST(SingleCopy, secondCopyHandsItsFolderOverAndEndsSilently_andAKilledCopyLocksNoOneOut)
 {
     TempFolder runtime;
+    for (const char *folder : {"alpha", "beta"})
+        runtime.makeFolder(folder);
     const QString lockPath = runtime.file("quorin.lock");
-    Copy first(runtime.path());
+    Copy first(runtime, {runtime.file("alpha")});
     ASSERT_TRUE(holdsLock(lockPath, first.processId()));
+    EXPECT_TRUE(surveyed(runtime, runtime.file("alpha"))) << "started with a folder, it surveys it";
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+                        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    EXPECT_FALSE(QFileInfo(runtime.file("quorin.socket")).permissions() & others);
 
-    Copy second(runtime.path());
-    ASSERT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(second.readAllStandardError(), QByteArray());
-    EXPECT_EQ(first.state(), QProcess::Running);
+    for (const QStringList &arguments : {QStringList(), QStringList{runtime.file("beta")}}) {
+        Copy second(runtime, arguments);
+        ASSERT_TRUE(second.waitForFinished(10000));
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(second.readAllStandardError(), QByteArray());
+        EXPECT_EQ(first.state(), QProcess::Running);
+    }
+    EXPECT_TRUE(surveyed(runtime, runtime.file("beta"))) << "the running copy surveys the folder handed over";
 
     first.kill();
     first.waitForFinished();
     ASSERT_TRUE(exists(lockPath)) << "a killed copy leaves its lock behind";
-    Copy third(runtime.path());
+    ASSERT_TRUE(exists(runtime.file("quorin.socket"))) << "and its socket";
+    Copy third(runtime);
     EXPECT_TRUE(holdsLock(lockPath, third.processId()));
+    Copy fourth(runtime, {runtime.file("alpha")});
+    EXPECT_TRUE(fourth.waitForFinished(10000));
+    EXPECT_TRUE(surveyed(runtime, runtime.file("alpha")));
     EXPECT_EQ(third.state(), QProcess::Running);
 }

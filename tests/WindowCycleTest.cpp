@@ -2,10 +2,15 @@
 #include "TreeSnapshot.h"
 #include "WindowFixture.h"
 
+#include "FolderHandOver.h"
+
+#include "folders/RememberedFolder.h"
 #include "log/RenameLog.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QRegularExpression>
 
 using namespace quorin;
@@ -71,4 +76,88 @@ TEST_F(WindowTest, exitButtonMenuAndCloseBox_endTheProgramAtOnce)
     control<QAction>("mnuExit").trigger();
     window.close();
     EXPECT_EQ(endings, (QList<int>{0, 0, 0}));
+}
+
+namespace {
+
+// Drags the folders over a control as a file manager does; drops them there
+// when the window takes them. Returns whether it took them.
+bool dragOnto(QWidget &control, const QStringList &paths)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << (path.contains(u':') ? QUrl(path) : QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&control, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(4, 4), Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&control, &drop);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+} // namespace
+
+// The command line, a drop and a second copy give a folder that is surveyed as
+// if chosen with 浏览; anything else surveys nothing, and only the command
+// line says why. Nothing is taken during a survey.
+TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefused)
+{
+    makeSources({"a.jpg", "b.txt"});
+    dir.write("file.jpg");
+    dir.makeFolder("other");
+    const QString other = dir.file("other"), file = dir.file("file.jpg");
+    const QString notAFolder = "“" + file + "”不是一个文件夹。";
+    // How the folder comes, what is given, the box that says why it is refused.
+    const QList<std::tuple<const char *, QStringList, QString>> refused = {
+        {"arguments", {}, ""},
+        {"arguments", {file}, notAFolder},
+        {"arguments", {dir.file("gone")}, "“" + dir.file("gone") + "”不是一个文件夹。"},
+        {"arguments", {src(), other}, "一次只能打开一个文件夹：“" + src() + "”、“" + other + "”。"},
+        {"txtSourDir", {file}, ""},
+        {"lblInfo", {src(), other}, ""},
+        {"cboFileType", {"https://example.com/photos"}, ""},
+        {"handed over", {src() + "\n" + other}, ""},
+        {"handed over", {"src"}, ""},
+        {"handed over", {file}, ""},
+        {"handed over", {src() + QChar(0)}, ""},
+        {"handed over", {"/" + QString(4096, u'a')}, ""},
+    };
+    const auto give = [this](const QString &how, const QStringList &given) {
+        if (how == "arguments")
+            window.openArguments(given);
+        else if (const QString handed = handedFolder(given.front().toUtf8()); how == "handed over")
+            return !handed.isEmpty() && (window.takeHandedFolder(handed), true);
+        else
+            return dragOnto(how == "frmmain" ? window : control(how.toLatin1()), given);
+        return true;
+    };
+    for (const auto &[how, given, prompt] : refused) {
+        SCOPED_TRACE(std::string(how) + " " + given.join(u' ').left(80).toStdString());
+        EXPECT_EQ(give(how, given), QByteArray(how) == "arguments");
+        EXPECT_EQ(dialogs.boxes.shown.value(0).prompt, prompt);
+        EXPECT_EQ(dialogs.boxes.shown.value(0).title, prompt.isEmpty() ? "" : "浏览");
+        dialogs.boxes.shown.clear();
+        EXPECT_EQ(status(), QStringLiteral("等待重命名操作"));
+        EXPECT_FALSE(enabled("CmdStart"));
+    }
+    for (const char *how : {"arguments", "frmmain", "txtSourDir", "handed over"}) {
+        SCOPED_TRACE(how);
+        EXPECT_TRUE(give(how, {src() + "/"}));
+        EXPECT_EQ(text("txtSourDir"), src());
+        EXPECT_EQ(text("txtDestDir"), src());
+        EXPECT_EQ(rememberedFolder(), src());
+        EXPECT_EQ(status(), QStringLiteral("共有 2 个文件及 2 种文件类型"));
+        EXPECT_TRUE(enabled("CmdStart"));
+        onceStatusReads("正在统计第", [&] {
+            EXPECT_FALSE(dragOnto(window, {other})) << "refused during a survey";
+            window.takeHandedFolder(other);
+        });
+        survey(src());
+        EXPECT_EQ(text("txtSourDir"), src());
+        EXPECT_TRUE(dialogs.boxes.shown.isEmpty());
+    }
 }

@@ -2,11 +2,16 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
 namespace quorin::test {
 
 WindowTest::WindowTest()
-    : window({dialogs, [this](int status) { endings << status; }, [this](const QUrl &url) { opened << url; },
+    : window({dialogs, [this](int status) { endings << status; },
+              [this](const QUrl &url) {
+                  opened << url;
+                  return browserFound;
+              },
               std::chrono::milliseconds(0)})
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
@@ -61,6 +66,8 @@ void WindowTest::operate(const char *what, const std::function<void()> &start, c
             return true;
         ++yields_;
         enabledWhileUnderWay_ << operationsEnabled();
+        if (qobject_cast<QPushButton *>(window.focusWidget()))
+            enabledWhileUnderWay_ << "focus on " + window.focusWidget()->objectName();
         return false;
     });
     start();
@@ -68,6 +75,7 @@ void WindowTest::operate(const char *what, const std::function<void()> &start, c
     EXPECT_EQ(yields_ > 0, yields);
     EXPECT_EQ(enabledWhileUnderWay_, QStringList()) << "enabled while an operation was under way";
     EXPECT_EQ(operationsEnabled(), enabledAfter);
+    EXPECT_FALSE(qobject_cast<QPushButton *>(window.focusWidget())) << "a key meant for a box would press it";
     enabledWhileUnderWay_.clear();
 }
 

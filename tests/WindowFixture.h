@@ -72,8 +72,9 @@ protected:
     // which the status line starts with `text`.
     void onceStatusReads(const QString &text, std::function<void()> act);
     // Starts a survey, a run or a restore with `start` and checks that none of
-    // the three could be started at any of its yields (and that it yielded,
-    // unless it is refused at once), then which of them can be started after it.
+    // the three could be started, nor any button had the focus, at any of its
+    // yields (and that it yielded, unless it is refused at once), then which of
+    // them can be started after it, and that no button has the focus then.
     void operate(const char *what, const std::function<void()> &start, const QStringList &enabledAfter,
                  bool yields = true);
 
@@ -82,6 +83,8 @@ protected:
     ScriptedDialogs dialogs;
     QList<int> endings;
     QList<QUrl> opened;
+    // Whether the desktop has a program that opens what the window asks to open.
+    bool browserFound = true;
     frmmain window;
 
 private:

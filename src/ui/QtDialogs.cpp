@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "QtDialogs.h"
 
+#include "ChineseFileDetails.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -54,6 +56,13 @@ MessageAnswer answerOf(int clicked, MessageButtons buttons)
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 
+QString chosen(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 MessageAnswer QtDialogs::showMessage(QWidget *owner, const MessageBox &box)
@@ -70,8 +79,11 @@ MessageAnswer QtDialogs::showMessage(QWidget *owner, const MessageBox &box)
 
 QString QtDialogs::BrowseForFolder(QWidget *owner, const QString &title)
 {
-    return QFileDialog::getExistingDirectory(owner, title, QDir::homePath(),
-                                             QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    QFileDialog dialog(owner, title, QDir::homePath());
+    dialog.setFileMode(QFileDialog::Directory);
+    useChineseDetails(dialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return chosen(dialog);
 }
 
 QString QtDialogs::ShowFileDialog(QWidget *owner, const FileDialogRequest &request)
@@ -80,11 +92,10 @@ QString QtDialogs::ShowFileDialog(QWidget *owner, const FileDialogRequest &reque
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Qt's own dialog on every desktop, so the filter reads as given and
     // matches in any case: the shown text hides the case-blind pattern after it.
-    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    useChineseDetails(dialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilter(request.filterText + QStringLiteral(" (") + caseBlindPattern(request.pattern) + u')');
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosen(dialog);
 }
 
 QString caseBlindPattern(const QString &pattern)

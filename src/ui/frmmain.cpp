@@ -5,6 +5,7 @@
 #include "ui_frmmain.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
@@ -23,7 +24,8 @@ frmmain::frmmain(WindowSeams seams, QWidget *parent)
     connectHandlers();
     connectRules();
     // The window sees every key before the control that has the focus does,
-    // and the pointer moving over its folder boxes.
+    // the pointer moving over its folder boxes, and a folder dragged over it.
+    setAcceptDrops(true);
     qApp->installEventFilter(this);
     ui->CmdSourDir->setFocus();
 }
@@ -69,8 +71,12 @@ bool frmmain::eventFilter(QObject *watched, QEvent *event)
             txtDestDir_MouseMove();
         return false;
     }
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
-        || static_cast<QWidget *>(watched)->window() != this)
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop)
+        return folderDrop(*static_cast<QDropEvent *>(event));
+    if (type != QEvent::KeyPress)
         return false;
     const int key = static_cast<QKeyEvent *>(event)->key();
     // Esc stops a run and goes no further; every other key reaches its control.

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QCheckBox;
+class QDropEvent;
 class QRadioButton;
 class QUrl;
 
@@ -30,8 +31,9 @@ struct WindowSeams final {
     ModalDialogs &dialogs;
     // Ends the program at once with this exit status.
     std::function<void(int status)> endProgram;
-    // Opens a document or link with the program the desktop gives it.
-    std::function<void(const QUrl &url)> openUrl;
+    // Opens a document or link with the program the desktop gives it; false
+    // when the desktop has none.
+    std::function<bool(const QUrl &url)> openUrl;
     // How often a long operation lets the window repaint and handle input.
     std::chrono::milliseconds repaintInterval{16};
 };
@@ -60,6 +62,13 @@ public:
     QDateTime now() override;
     MessageAnswer showMessage(const MessageBox &box) override;
 
+    // The program's arguments: one folder is surveyed as if chosen with 浏览;
+    // anything else opens nothing and says why.
+    void openArguments(const QStringList &arguments);
+    // A folder opened from the desktop while the program runs: the window comes
+    // to the front and surveys it, unless it is busy.
+    void takeHandedFolder(const QString &folder);
+
     static constexpr int GeneralErrorStatus = 1;
 
 protected:
@@ -74,6 +83,9 @@ private:
     void connectRules();
 
     void CmdSourDir_Click();
+    void surveyFolder(const QString &folder);
+    bool canOpenFolder() const;
+    bool folderDrop(QDropEvent &event);
     void CmdDestDir_Click();
     void CmdStart_Click();
     void CmdRestore_Click();

@@ -9,12 +9,14 @@
 
 namespace quorin {
 
-// A missing help document gives no message: there is simply nothing to open.
 void frmmain::mnuHelp_Click()
 {
     const QString document = helpDocument(QCoreApplication::applicationDirPath());
-    if (!document.isEmpty())
-        seams_.openUrl(QUrl::fromLocalFile(document));
+    const QString title = QStringLiteral("帮助");
+    if (document.isEmpty())
+        showMessage(refusal(QStringLiteral("找不到帮助文件 help.htm。"), title));
+    else if (!seams_.openUrl(QUrl::fromLocalFile(document)))
+        showMessage(refusal(QStringLiteral("没有可以打开帮助文件的浏览器。帮助文件在：\n\n") + document, title));
 }
 
 void frmmain::mnuAbout_Click()
