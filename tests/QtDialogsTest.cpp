@@ -8,7 +8,9 @@
 #include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListView>
+#include <QTreeView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -33,6 +35,29 @@ QStringList namesShown(QFileDialog &dialog)
         names << view->model()->index(row, 0, view->rootIndex()).data().toString();
     names.sort();
     return names;
+}
+
+// Every text the dialog shows that holds a Latin letter, file names aside:
+// labels, buttons, tips, column titles, and each listed file's details.
+QStringList englishIn(QFileDialog &dialog)
+{
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    QStringList texts;
+    for (const QWidget *control : dialog.findChildren<QWidget *>()) {
+        texts << control->toolTip();
+        if (const auto *label = qobject_cast<const QLabel *>(control))
+            texts << label->text().remove(QStringLiteral("(&N)"));
+        if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+            texts << plain(button);
+    }
+    auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    const QAbstractItemModel &files = *view->model();
+    for (int column = 0; column < files.columnCount(view->rootIndex()); ++column) {
+        texts << files.headerData(column, Qt::Horizontal).toString();
+        for (int row = 0; column > 0 && row < files.rowCount(view->rootIndex()); ++row)
+            texts << files.index(row, column, view->rootIndex()).data().toString();
+    }
+    return texts.filter(latin);
 }
 
 } // namespace
@@ -76,25 +101,39 @@ TEST(QtDialogs, messageBoxes_readInChinese_keepTheirTexts_andReturnTheButtonPres
     }
 }
 
-TEST(QtDialogs, logDialog_showsLogsOfEitherCase_hidesHiddenFiles_andReturnsTheChosenPath)
+// Both pickers list only what they offer, every text in them is Chinese, the
+// details of each file included, and they return the chosen path.
+TEST(QtDialogs, logAndFolderPickers_showOnlyWhatTheyOffer_allInChinese_andReturnTheChosenPath)
 {
     TempFolder dir;
     for (const char *name : {"a.log", "b.LOG", "c.txt", ".hidden.log", "sub/d.txt"})
         dir.write(QString::fromLatin1(name));
     const FileDialogRequest request{QStringLiteral("请选择重命名日志文件"), QStringLiteral("日志文件(*.LOG)"),
                                     QStringLiteral("*.LOG"), dir.path()};
-    CatchShow<QFileDialog> user([&](QFileDialog &dialog) {
-        EXPECT_EQ(dialog.windowTitle(), request.title);
-        EXPECT_EQ(child<QComboBox>(dialog, "fileTypeCombo").currentText(), request.filterText);
-        // The folder is listed in the background.
-        for (QDeadlineTimer deadline(10000); namesShown(dialog).size() < 3 && !deadline.hasExpired();)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        EXPECT_EQ(namesShown(dialog), (QStringList{"a.log", "b.LOG", "sub"}));
-        // Typed into the name box as a user would: selectFile() leaves the box
-        // alone once it has the focus, which a slower machine gives it first.
-        child<QLineEdit>(dialog, "fileNameEdit").setText(QStringLiteral("b.LOG"));
-        static_cast<QDialog &>(dialog).accept();
-    });
-    EXPECT_EQ(QtDialogs().ShowFileDialog(nullptr, request), dir.file("b.LOG"));
-    EXPECT_EQ(user.shown, 1);
+    // The picker, its title, what it lists and the name typed into it.
+    const QList<std::tuple<std::function<QString()>, QString, QStringList, QString>> cases = {
+        {[&] { return QtDialogs().ShowFileDialog(nullptr, request); }, request.title, {"a.log", "b.LOG", "sub"}, "b.LOG"},
+        {[&] { return QtDialogs().BrowseForFolder(nullptr, "请选择一个目录"); }, "请选择一个目录", {"sub"}, "sub"},
+    };
+    for (const auto &[pick, title, listed, typed] : cases) {
+        SCOPED_TRACE(title.toStdString());
+        CatchShow<QFileDialog> user([&](QFileDialog &dialog) {
+            EXPECT_EQ(dialog.windowTitle(), title);
+            if (typed == "b.LOG") {
+                EXPECT_EQ(child<QComboBox>(dialog, "fileTypeCombo").currentText(), request.filterText);
+            }
+            dialog.setDirectory(dir.path());
+            // The folder is listed in the background.
+            for (QDeadlineTimer deadline(10000); namesShown(dialog).size() < listed.size() && !deadline.hasExpired();)
+                QApplication::processEvents(QEventLoop::AllEvents, 50);
+            EXPECT_EQ(namesShown(dialog), listed);
+            EXPECT_EQ(englishIn(dialog), QStringList());
+            // Typed into the name box as a user would: selectFile() leaves the box
+            // alone once it has the focus, which a slower machine gives it first.
+            child<QLineEdit>(dialog, "fileNameEdit").setText(typed);
+            static_cast<QDialog &>(dialog).accept();
+        });
+        EXPECT_EQ(pick(), dir.file(typed));
+        EXPECT_EQ(user.shown, 1);
+    }
 }

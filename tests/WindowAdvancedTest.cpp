@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 
@@ -120,6 +121,12 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_andCancelBringsBackTheDefaults)
     click("ChkOption");
     openOptions([](FrmOption &dialog) {
         EXPECT_EQ(dialog.focusWidget(), &child(dialog, "CmdOk")) << "a new dialog opens on 确定";
+        for (const QRadioButton *option : dialog.findChildren<QRadioButton *>()) {
+            const QSize whole(option->sizeHint().width(), option->fontMetrics().height());
+            EXPECT_TRUE(whole.width() <= option->width() && whole.height() <= option->height())
+                << option->objectName().toStdString() << " is clipped: " << whole.width() << "x" << whole.height()
+                << " in " << option->width() << "x" << option->height();
+        }
         clickOn(dialog, "OptAdd");
         EXPECT_EQ(dialog.focusWidget(), &child(dialog, "txtAdd"));
         fill(dialog, "OptBack",
