@@ -47,6 +47,7 @@ void frmmain::connectHandlers()
     connect(ui->CmdExit, &QPushButton::clicked, this, &frmmain::CmdExit_Click);
     connect(ui->mnuExit, &QAction::triggered, this, &frmmain::mnuExit_Click);
     connect(ui->CmdOption, &QPushButton::clicked, this, &frmmain::CmdOption_Click);
+    connect(ui->mnuPreview, &QAction::triggered, this, &frmmain::mnuPreview_Click);
     connect(ui->mnuHelp, &QAction::triggered, this, &frmmain::mnuHelp_Click);
     connect(ui->mnuAbout, &QAction::triggered, this, &frmmain::mnuAbout_Click);
 }
@@ -79,14 +80,18 @@ bool frmmain::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::KeyPress)
         return false;
     const int key = static_cast<QKeyEvent *>(event)->key();
-    // Esc stops a run and goes no further; every other key reaches its control.
-    const bool taken = key == Qt::Key_Escape && RunInProgress;
+    // Esc stops a run or a preview and goes no further; every other key
+    // reaches its control.
+    const bool taken = key == Qt::Key_Escape && (RunInProgress || previewInProgress_);
     Form_KeyDown(key);
     return taken;
 }
 
+// A preview has changed nothing, so it ends without a question.
 void frmmain::Form_KeyDown(int key)
 {
+    if (key == Qt::Key_Escape && previewInProgress_)
+        StopRequested = true;
     if (key != Qt::Key_Escape || !RunInProgress)
         return;
     const MessageBox question{QStringLiteral("您确定要停止操作吗？\n\n如果您选择“确定”，更名操作将停止，并且恢复已经更名的文件！"),
@@ -147,6 +152,7 @@ void frmmain::showOperationButtons()
 {
     ui->CmdSourDir->setEnabled(!operationUnderWay_);
     ui->CmdStart->setEnabled(!operationUnderWay_ && startWanted_);
+    ui->mnuPreview->setEnabled(ui->CmdStart->isEnabled());
     ui->CmdRestore->setEnabled(!operationUnderWay_ && restoreWanted_);
 }
 

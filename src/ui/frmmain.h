@@ -24,6 +24,8 @@ class frmmain;
 namespace quorin {
 
 class FrmOption;
+class PlanTable;
+class frmPreview;
 
 // What the main window reaches outside itself, injected so that window tests
 // can stand in for it.
@@ -107,6 +109,8 @@ private:
     void CmdOption_Click();
     FrmOption &optionDialog();
 
+    void mnuPreview_Click();
+    bool planPreview(frmPreview &dialog, PlanTable &plan);
     void mnuHelp_Click();
     void mnuAbout_Click();
 
@@ -119,6 +123,7 @@ private:
     // the dialog first opened, and absent again after 取消.
     std::unique_ptr<FrmOption> option_;
     bool RunInProgress = false;
+    bool previewInProgress_ = false;
     bool StopRequested = false;
     // What the engine last asked of the two buttons; while a long operation is
     // under way they stay disabled, and these decide their state afterwards.

@@ -1,0 +1,56 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+
+#include <vector>
+
+namespace quorin {
+
+// Why a file of the chosen type keeps its name; Renamed for one the run
+// renames, copies or moves.
+enum class PlanReason : quint8 { Renamed, NameTaken, AlreadyNamed, NotLoggable, NotHeldByCard, EditDoesNotFit };
+
+// The preview's table: one row per file of the chosen type, in the order the
+// run takes them, with its old path relative to the source folder, its new
+// path relative to the destination and why it keeps its name. A million rows
+// are kept as one block of UTF-8 text and sixteen bytes each, and turned into
+// texts only for the rows on the screen. Rows are added as they are planned
+// and shown in batches.
+class PlanTable final : public QAbstractTableModel {
+public:
+    enum Column { OldFile, NewFile, Why };
+
+    PlanTable(const QString &sourceFolder, const QString &destinationFolder);
+
+    void add(const QString &oldPath, const QString &newPath, PlanReason reason);
+    // Shows the rows added since it last did; false when there were none.
+    bool showAdded();
+
+    qint64 renamed() const { return renamed_; }
+    qint64 kept() const { return qint64(rows_.size()) - renamed_; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    struct Row final {
+        quint64 at;
+        quint32 oldBytes;
+        quint32 newBytes : 29;
+        quint32 reason : 3;
+    };
+    void append(const QString &path, const QString &folder, quint32 &bytes);
+
+    const QString sourceFolder_;
+    const QString destinationFolder_;
+    QByteArray names_;
+    std::vector<Row> rows_;
+    qint64 shown_ = 0;
+    qint64 renamed_ = 0;
+};
+
+} // namespace quorin
