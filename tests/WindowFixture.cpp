@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "WindowFixture.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 
@@ -66,6 +67,8 @@ void WindowTest::operate(const char *what, const std::function<void()> &start, c
             return true;
         ++yields_;
         enabledWhileUnderWay_ << operationsEnabled();
+        if (control<QAction>("mnuPreview").isEnabled())
+            enabledWhileUnderWay_ << "mnuPreview";
         if (qobject_cast<QPushButton *>(window.focusWidget()))
             enabledWhileUnderWay_ << "focus on " + window.focusWidget()->objectName();
         return false;
@@ -75,6 +78,7 @@ void WindowTest::operate(const char *what, const std::function<void()> &start, c
     EXPECT_EQ(yields_ > 0, yields);
     EXPECT_EQ(enabledWhileUnderWay_, QStringList()) << "enabled while an operation was under way";
     EXPECT_EQ(operationsEnabled(), enabledAfter);
+    EXPECT_EQ(control<QAction>("mnuPreview").isEnabled(), enabled("CmdStart")) << "预览 goes with 开始";
     EXPECT_FALSE(qobject_cast<QPushButton *>(window.focusWidget())) << "a key meant for a box would press it";
     enabledWhileUnderWay_.clear();
 }

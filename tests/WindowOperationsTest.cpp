@@ -1,5 +1,10 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "TreeSnapshot.h"
 #include "WindowFixture.h"
+
+#include "frmPreview.h"
+
+#include <QTableView>
 
 using namespace quorin;
 using namespace quorin::test;
@@ -37,4 +42,60 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
     const qsizetype shown = dialogs.boxes.shown.size();
     QTest::keyClick(&control("txtAddString"), Qt::Key_Escape);
     EXPECT_EQ(dialogs.boxes.shown.size(), shown) << "Esc with no run in progress does nothing";
+}
+
+// 预览 is 开始 without the question and without touching anything: locked and
+// refused as 开始 is, ended at once by Esc while it plans, its table the run's
+// plan row for row; 开始 in it then starts the run as 开始 does.
+TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andEscEndsItAtOnce)
+{
+    makeSources({"b.jpg", "a.JPG", "c.txt"});
+    auto &preview = control<QAction>("mnuPreview");
+    const auto trigger = [&preview] { preview.trigger(); };
+    const QStringList all = {"CmdSourDir", "CmdStart", "CmdRestore"};
+    EXPECT_FALSE(preview.isEnabled());
+    survey(src());
+    const auto before = snapshot(src());
+    const char *answer = "CmdPlanClose";
+    QStringList rows;
+    CatchShow<frmPreview> user([&](frmPreview &dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("预览"));
+        EXPECT_GE(dialog.width(), window.width());
+        const QAbstractItemModel &plan = *child<QTableView>(dialog, "lstPlan").model();
+        for (int row = 0; row < plan.rowCount(); ++row)
+            rows << plan.index(row, 0).data().toString() + " " + plan.index(row, 1).data().toString()
+                        + plan.index(row, 2).data().toString();
+        rows << child<QLabel>(dialog, "lblPlanInfo").text();
+        clickOn(dialog, answer);
+    });
+    operate("refused preview", trigger, all, false);
+    click("CmdStart");
+    ASSERT_EQ(dialogs.boxes.shown.size(), 2);
+    EXPECT_EQ(dialogs.boxes.shown[0].prompt, dialogs.boxes.shown[1].prompt) << "refused as 开始 refuses";
+    dialogs.boxes.shown.clear();
+
+    chooseSettings("JPG");
+    click("chkKeepFileName");
+    click("chkMove");
+    onceStatusReads("正在处理第", [this] { QTest::keyClick(&control("txtAddString"), Qt::Key_Escape); });
+    operate("preview ended by Esc", trigger, all);
+    EXPECT_EQ(user.shown, 0);
+    EXPECT_EQ(status(), QStringLiteral("预览已停止"));
+    trigger();
+    EXPECT_EQ(rows, (QStringList{"a.JPG p001_.JPG", "b.jpg p002_.jpg", "将移动 2 个文件，0 个文件保留原名"}));
+    EXPECT_TRUE(dialogs.boxes.shown.isEmpty()) << "the question whether to keep the source folder is not asked";
+    EXPECT_EQ(snapshot(src()), before);
+
+    answer = "CmdPlanStart";
+    rows.clear();
+    dialogs.boxes.answers << MessageAnswer::Yes;
+    trigger();
+    QStringList titles;
+    for (const MessageBox &box : dialogs.boxes.shown)
+        titles << box.title;
+    EXPECT_EQ(titles, (QStringList{"路径选择确认", "操作完成"}));
+    QStringList logged;
+    for (const QString &line : QString::fromUtf8(readAll(src() + "/Restore/RestoreJPG.log")).split("\r\n").mid(1, 4))
+        logged << line.mid(src().size() + 1);
+    EXPECT_EQ(logged, (QStringList{"a.JPG", "p001_.JPG", "b.jpg", "p002_.jpg"})) << "the log holds the preview's rows";
 }
