@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <sys/file.h>
+
 using namespace quorin;
 using namespace quorin::test;
 
@@ -85,6 +87,16 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
     EXPECT_TRUE(restoresTo(log, afterFirst));
     EXPECT_TRUE(restoresTo(dir.file("src/Restore/") + dated.first(), before));
     EXPECT_FALSE(exists(dir.file("src/Restore")));
+
+    // States that can be neither moved nor removed block the name: the refusal says so.
+    dir.write("src/Restore/.RestoreJPG.log.state");
+    if (dir.setImmutable("src/Restore/.RestoreJPG.log.state")) {
+        EXPECT_EQ(run().ending, RunReport::Ending::LogRefused);
+        dir.setImmutable("src/Restore/.RestoreJPG.log.state", false);
+        EXPECT_TRUE(host.lastBox()->prompt.endsWith("：" + dir.file("src/Restore/.RestoreJPG.log.state")))
+            << host.lastBox()->prompt.toStdString();
+        EXPECT_EQ(snapshot(src()), before);
+    }
 }
 
 // Every log the program writes passes Restore's checks, wherever it ends up.
@@ -107,6 +119,14 @@ TEST_F(ExactUndo, logsTheProgramWrites_passTheChecksWhereverTheyAreMoved)
              };
          },
          {3, 0, 0}},
+        {"folders typed relative to the working folder",
+         [this] {
+             makeFiles({"a.jpg", "b.jpg"});
+             QDir::setCurrent(dir.path());
+             host.job.SourceFolder = "src";
+             host.job.DestinationFolder = "./src/";
+         },
+         {2, 0, 0}},
     };
     for (const RoundTrip &trip : trips)
         roundTrip(trip);
@@ -163,8 +183,15 @@ TEST_F(ExactUndo, killedRun_restoreTouchesOnlyWhatTheRunDid)
         const auto sourceBefore = snapshot(src());
         const RunReport report = run();
         asKilledAfter(report.logPath, c.carriedOut);
+        // A copy the kill cut short, and one another operation is still writing.
+        dir.write("src/.quorin-Abc123", "cut short");
+        dir.write("src/.quorin-Xyz789", "being written");
+        QFile writing(dir.file("src/.quorin-Xyz789"));
+        ASSERT_TRUE(writing.open(QIODevice::ReadOnly) && flock(writing.handle(), LOCK_EX) == 0);
         EXPECT_TRUE(restore(report.logPath).everyFileRestored());
         EXPECT_FALSE(exists(report.logPath));
+        EXPECT_FALSE(exists(dir.file("src/.quorin-Abc123")));
+        EXPECT_TRUE(QFile::remove(dir.file("src/.quorin-Xyz789")));
         EXPECT_EQ(snapshot(src()), sourceBefore);
         const auto after = snapshot(dir.path());
         for (const QString &kept : c.kept)

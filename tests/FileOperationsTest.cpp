@@ -90,6 +90,7 @@ TEST(FileFailures, otherErrors_neverTakeOneOfTheProgramsCodes)
         else
             EXPECT_TRUE(e.code == 53 || e.code == 58 || e.code == 75 || e.code == 76) << err;
     }
+    EXPECT_EQ(FileError::fromErrno(ENOSPC, FileTarget::File).description, "磁盘空间不足") << "said in Chinese";
 }
 
 TEST(Copy, keepsModeTimeAndLinks)
