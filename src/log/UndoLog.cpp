@@ -7,10 +7,14 @@
 #include "platform/FileOperations.h"
 #include "platform/TextFile.h"
 
+#include <QSet>
+
 #include <optional>
 
 namespace quorin {
 namespace {
+
+QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/') + 1); }
 
 bool stopsHere(RunHost &host, const FileError &error, const ErrorRule &rule, UndoTally &tally)
 {
@@ -28,13 +32,16 @@ public:
 
 private:
     bool undoRecord(qint64 record, const PlannedRename &paths);
-    FileError renameBack(const PlannedRename &paths);
+    bool neverCarriedOut(std::optional<RecordState> state, const PlannedRename &paths);
+    FileError renameBack(qint64 record, std::optional<RecordState> state, const PlannedRename &paths);
     bool unreadable(const FileError &failure);
+    void removeAbandonedCopiesOnceAllIsBack();
 
     RunHost &host_;
     const ErrorRule &rule_;
     RecordStates states_;
     UndoTally tally_;
+    QSet<QString> folders_;
 };
 
 UndoTally Undo::run(const QString &logPath, qint64 records)
@@ -67,6 +74,7 @@ UndoTally Undo::run(const QString &logPath, qint64 records)
             return tally_;
         }
     }
+    removeAbandonedCopiesOnceAllIsBack();
     return tally_;
 }
 
@@ -76,9 +84,6 @@ bool Undo::unreadable(const FileError &failure)
     return !stopsHere(host_, failure, rule_, tally_);
 }
 
-// A record whose old path holds a file and whose new path holds none is back,
-// whatever its state says: an earlier restore that was cut short, or a record
-// the run never reached.
 bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
 {
     const std::optional<RecordState> state = states_.state(record);
@@ -86,13 +91,22 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     case RecordState::PassedOver: ++tally_.passedOver; return true;
     case RecordState::Copied: ++tally_.copied; return true;
     case RecordState::Undone: ++tally_.renamedByRun, ++tally_.alreadyBack; return true;
-    case RecordState::Renamed: ++tally_.renamedByRun; break;
+    case RecordState::Renamed:
+    case RecordState::CopyPlaced:
+    case RecordState::CopyPlacedBack: ++tally_.renamedByRun; break;
     case RecordState::Pending: break;
     }
-    const FileError undo = renameBack(paths);
+    folders_.insert(folderOf(paths.OldPath));
+    folders_.insert(folderOf(paths.NewPath));
+    if (neverCarriedOut(state, paths)) {
+        ++tally_.alreadyBack;
+        return true;
+    }
+    const FileError undo = renameBack(record, state, paths);
     if (stopsHere(host_, undo, rule_, tally_))
         return false;
-    const bool back = !undo.failed() || (pathExists(paths.OldPath) && !pathExists(paths.NewPath));
+    const bool back = !undo.failed()
+                      || (existsAsSpelled(paths.OldPath, paths.NewPath) && !existsAsSpelled(paths.NewPath, paths.OldPath));
     if (!undo.failed() && state != RecordState::Renamed)
         ++tally_.renamedByRun;
     ++(!undo.failed() ? tally_.undone : back ? tally_.alreadyBack : tally_.failed);
@@ -101,17 +115,41 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     return true;
 }
 
-// A move across file systems, or its undo, stopped after the copy was whole and
-// before the other name went, leaves the same bytes under both names; so does
-// a copy run stopped before it noted the copy. Removing the new name gives back
-// the state before the run, and nothing is lost. Without states the log may be
-// a copy run's of an earlier version, whose copies must stay.
-FileError Undo::renameBack(const PlannedRename &paths)
+// A file whose new name is its old one was never renamed. A record still
+// pending in states that can be trusted, whose old name holds a file, was never
+// carried out: whatever holds its new name is not the run's, and stays.
+bool Undo::neverCarriedOut(std::optional<RecordState> state, const PlannedRename &paths)
 {
-    const FileError undo = moveFile(paths.NewPath, paths.OldPath);
-    if (undo.code != FileAlreadyExists || !states_.isOpen())
+    if (paths.OldPath == paths.NewPath)
+        return true;
+    return !state && states_.trusted() && existsAsSpelled(paths.OldPath, paths.NewPath);
+}
+
+// A file is only ever removed where the states prove the run, or an earlier
+// restore, put it there: a copy noted just before it took its name, and found
+// beside its original with the same bytes. A change of case cut short leaves
+// its file under a hidden name, which is given the old name.
+FileError Undo::renameBack(qint64 record, std::optional<RecordState> state, const PlannedRename &paths)
+{
+    const bool ownCopy = state == RecordState::CopyPlaced || state == RecordState::CopyPlacedBack;
+    if (ownCopy && pathExists(paths.OldPath) && pathExists(paths.NewPath))
+        return removeDuplicate(paths.NewPath, paths.OldPath);
+    const FileError undo =
+        moveFile(paths.NewPath, paths.OldPath, [&] { states_.set(record, RecordState::CopyPlacedBack); });
+    if (undo.code != FileNotFound || pathExists(paths.OldPath))
         return undo;
-    return removeDuplicate(paths.NewPath, paths.OldPath);
+    const FileError finished = finishCaseRename(paths.OldPath);
+    return finished.failed() ? undo : finished;
+}
+
+// Copies cut short by a kill leave hidden files that nothing else will ever
+// use; they go once every file of the log is back.
+void Undo::removeAbandonedCopiesOnceAllIsBack()
+{
+    if (tally_.failed > 0)
+        return;
+    for (const QString &folder : std::as_const(folders_))
+        removeAbandonedCopies(folder);
 }
 
 } // namespace

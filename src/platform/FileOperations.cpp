@@ -10,8 +10,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace quorin {
@@ -55,10 +58,10 @@ int syncParentOf(const QByteArray &path)
 }
 
 // The copy, its data and its name are on the disk before the original goes.
-int moveAcross(const QByteArray &source, const QByteArray &target)
+int moveAcross(const QByteArray &source, const QByteArray &target, const std::function<void()> &copyWhole)
 {
     // A copy that fails leaves no target of its own, and any other file there is not ours.
-    if (const int err = copyIntoPlace(source, target, true))
+    if (const int err = copyIntoPlace(source, target, true, copyWhole))
         return err;
     int err = syncParentOf(target);
     if (!err && unlink(source.constData()) != 0)
@@ -140,6 +143,13 @@ bool pathExists(const QString &path)
     return lstat(native(path).constData(), &info) == 0;
 }
 
+bool isOnFuse(const QString &path)
+{
+    constexpr decltype(statfs::f_type) FuseMagic = 0x65735546;
+    struct statfs info;
+    return statfs(native(path).constData(), &info) == 0 && info.f_type == FuseMagic;
+}
+
 FileError createFolder(const QString &path)
 {
     if (mkdir(native(path).constData(), 0777) == 0)
@@ -167,12 +177,12 @@ FileError deleteFile(const QString &path)
     return fileFailure(errno, {&file});
 }
 
-FileError moveFile(const QString &from, const QString &to)
+FileError moveFile(const QString &from, const QString &to, const std::function<void()> &copyWhole)
 {
     const QByteArray source = native(from), target = native(to);
     int err = renameWithoutReplacing(source.constData(), target.constData());
     if (err == EXDEV)
-        err = moveAcross(source, target);
+        err = moveAcross(source, target, copyWhole);
     return err ? fileFailure(err, {&source, &target}) : FileError::none();
 }
 
@@ -181,6 +191,45 @@ FileError copyFile(const QString &from, const QString &to)
     const QByteArray source = native(from), target = native(to);
     const int err = copyIntoPlace(source, target, false);
     return err ? fileFailure(err, {&source, &target}) : FileError::none();
+}
+
+bool existsAsSpelled(const QString &path, const QString &otherSpelling)
+{
+    const QByteArray spelled = native(path), other = native(otherSpelling);
+    if (spelled == other || !sameNameIgnoringCase(spelled, other))
+        return pathExists(path);
+    return pathExists(path) && isListedUnderItsName(spelled);
+}
+
+FileError finishCaseRename(const QString &path)
+{
+    const QByteArray target = native(path), hidden = caseRenameTemporary(target);
+    const int err = renameWithoutReplacing(hidden.constData(), target.constData());
+    return err ? fileFailure(err, {&target}) : FileError::none();
+}
+
+void removeAbandonedCopies(const QString &folder)
+{
+    QByteArray base = native(folder);
+    if (!base.endsWith('/'))
+        base += '/';
+    QList<QByteArray> abandoned;
+    if (DIR *dir = opendir(base.constData())) {
+        while (const dirent *entry = readdir(dir))
+            if (isTemporaryName(entry->d_name))
+                abandoned << base + entry->d_name;
+        closedir(dir);
+    }
+    for (const QByteArray &path : abandoned) {
+        const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat opened, named;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
+            && lstat(path.constData(), &named) == 0 && named.st_ino == opened.st_ino)
+            unlink(path.constData());
+        close(fd);
+    }
 }
 
 // The original is made durable first: the duplicate may be the only copy that

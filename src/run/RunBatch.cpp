@@ -115,7 +115,10 @@ Step BatchRun::execute()
 Step BatchRun::carryOut(const PlannedRename &record)
 {
     const bool copy = host_.currentJob().CopyToDestination;
-    const FileError result = copy ? copyFile(record.OldPath, record.NewPath) : moveFile(record.OldPath, record.NewPath);
+    const qint64 number = counters_.PlannedCount;
+    const FileError result =
+        copy ? copyFile(record.OldPath, record.NewPath)
+             : moveFile(record.OldPath, record.NewPath, [&] { states_.set(number, RecordState::CopyPlaced); });
     if (!RunErrorRule.passesOver(result)) {
         endWithGeneralError(host_, result);
         return Step::End;
