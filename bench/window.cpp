@@ -4,13 +4,18 @@
 // and prints the seconds it took, from the click until the handler returns; or
 // only shows the window and ends once it is painted. The benchmark sets these
 // beside quorin-cli and a minimal Qt program.
-//   quorin-bench-window startup | survey DIR | run DIR | restore LOG
+// A preview prints two figures: the seconds until its first rows show, and
+// until the whole plan is in its table (the dialog is then closed).
+//   quorin-bench-window startup | survey DIR | run DIR | restore LOG | preview DIR
 #include "AfterFirstPaint.h"
 
 #include "Startup.h"
 #include "frmmain.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -57,6 +62,29 @@ void chooseRun(quorin::frmmain &window, const QString &folder)
     window.setStartEnabled(true);
 }
 
+// Watches the preview dialog from 预览 on: the first rows show with the
+// dialog, and the whole plan is in once 开始 can be pressed.
+void timePreview(quorin::frmmain &window)
+{
+    QElapsedTimer clock;
+    double firstRows = -1;
+    QTimer watch;
+    watch.callOnTimeout([&] {
+        auto *dialog = window.findChild<QDialog *>(QStringLiteral("frmPreview"));
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (firstRows < 0)
+            firstRows = double(clock.nsecsElapsed()) / 1e9;
+        if (control<QPushButton>(*dialog, "CmdPlanStart").isEnabled()) {
+            std::printf("%.6f %.6f\n", firstRows, double(clock.nsecsElapsed()) / 1e9);
+            dialog->reject();
+        }
+    });
+    watch.start(5);
+    clock.start();
+    window.findChild<QAction *>(QStringLiteral("mnuPreview"))->trigger();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -66,7 +94,7 @@ int main(int argc, char *argv[])
     const QString mode = args.value(1);
     const QString target = args.value(2);
     if (mode != u"startup" && target.isEmpty()) {
-        std::fprintf(stderr, "usage: quorin-bench-window startup | survey DIR | run DIR | restore LOG\n");
+        std::fprintf(stderr, "usage: quorin-bench-window startup | survey DIR | run DIR | restore LOG | preview DIR\n");
         return 2;
     }
     quorin::SingleCopy copy;
@@ -84,7 +112,9 @@ int main(int argc, char *argv[])
                             [](const QUrl &) { return true; }});
     const char *button = mode == u"survey" ? "CmdSourDir" : mode == u"run" ? "CmdStart" : "CmdRestore";
     AfterFirstPaint painted([&window, &mode, button] {
-        if (mode != u"startup") {
+        if (mode == u"preview") {
+            timePreview(window);
+        } else if (mode != u"startup") {
             QElapsedTimer clock;
             clock.start();
             control<QPushButton>(window, button).click();
@@ -94,7 +124,7 @@ int main(int argc, char *argv[])
     });
     window.installEventFilter(&painted);
     window.show();
-    if (mode == u"run")
+    if (mode == u"run" || mode == u"preview")
         chooseRun(window, target);
     return app.exec();
 }

@@ -2,8 +2,28 @@
 # Times the main window beside quorin-cli on the same tree, offscreen and on a
 # virtual X display, and its start-up beside a minimal Qt Widgets program.
 # usage: bench/window.sh [FILES] [RUNS]    (defaults: 100000 files, 5 runs)
+#        bench/window.sh preview [FILES...]  (defaults: 100000 1000000)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+
+# The preview of a flat folder of each size, offscreen: when its first rows
+# show and when its whole plan is in, from the click on 预览, and its peak
+# memory beside the window's own (the peak of a window that only starts).
+if [ "${1:-}" = --measure-preview ]; then
+  shift
+  rss() { /usr/bin/time -f %M -o "$QUORIN_BENCH_WORK/rss" "$@" 2>/dev/null; }
+  rss "$WINDOW" startup
+  window_kib=$(cat "$QUORIN_BENCH_WORK/rss")
+  for files in "$@"; do
+    flat="$QUORIN_BENCH_WORK/flat$files"
+    "$BASE" make "$flat" 1 "$files"
+    read -r first whole < <(rss "$WINDOW" preview "$flat")
+    awk -v n="$files" -v f="$first" -v w="$whole" -v p="$(cat "$QUORIN_BENCH_WORK/rss")" -v b="$window_kib" \
+      'BEGIN{printf "  %9d files   first rows %7.3f s   whole plan %7.3f s   peak %6.1f MiB, %6.1f MiB beside the window\n", n, f, w, p/1024, (p-b)/1024}'
+    rm -rf "$flat"
+  done
+  exit 0
+fi
 
 # One platform's figures, run by this script itself on the chosen display.
 if [ "${1:-}" = --measure ]; then
@@ -36,6 +56,12 @@ if [ "${1:-}" = --measure ]; then
   exit 0
 fi
 
+preview=
+if [ "${1:-}" = preview ]; then
+  preview=1
+  shift
+  [ $# -gt 0 ] || set -- 100000 1000000
+fi
 files=${1:-100000}
 runs=${2:-5}
 build="$root/build-release"
@@ -52,6 +78,11 @@ export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$runtime" QUORIN_BENCH_WO
 export CLI="$build/src/quorin-cli" BASE="$build/bench/quorin-bench-baseline"
 export WINDOW="$build/bench/quorin-bench-window" MINIMAL="$build/bench/quorin-bench-minimal"
 
+if [ -n "$preview" ]; then
+  echo "Quorin preview benchmark, offscreen:"
+  QT_QPA_PLATFORM=offscreen "$0" --measure-preview "$@"
+  exit 0
+fi
 echo "Quorin window benchmark: $files files, medians of $runs runs (start-up: $((runs * 4)) runs)"
 echo "offscreen:"
 QT_QPA_PLATFORM=offscreen "$0" --measure

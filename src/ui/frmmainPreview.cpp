@@ -13,7 +13,7 @@ namespace quorin {
 namespace {
 
 // How often rows planned so far are added to the table on the screen.
-constexpr std::chrono::milliseconds ShowRowsEvery{200};
+constexpr std::chrono::milliseconds ShowRowsEvery{100};
 
 // Hands each file of the preview to the table.
 class PlanRows final : public PlanSink {
