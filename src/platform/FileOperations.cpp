@@ -197,12 +197,19 @@ FileError copyFile(const QString &from, const QString &to)
     return err ? fileCallFailure(err, {&source, &target}) : FileError::none();
 }
 
+// Reading the folder is the last resort, as it costs as much as the folder is
+// large: where the other spelling is another file, or none, the name stands
+// as spelled. FUSE gives no inode numbers to go by.
 bool existsAsSpelled(const QString &path, const QString &otherSpelling)
 {
     const QByteArray spelled = native(path), other = native(otherSpelling);
-    if (spelled == other || !sameNameIgnoringCase(spelled, other))
-        return pathExists(path);
-    return pathExists(path) && isListedUnderItsName(spelled);
+    struct stat self, another;
+    if (lstat(spelled.constData(), &self) != 0)
+        return false;
+    if (spelled == other || !sameNameIgnoringCase(spelled, other) || lstat(other.constData(), &another) != 0)
+        return true;
+    const bool sameFile = self.st_dev == another.st_dev && self.st_ino == another.st_ino;
+    return (!sameFile && !isOnFuse(path)) || isListedUnderItsName(spelled);
 }
 
 FileError finishCaseRename(const QString &path)
