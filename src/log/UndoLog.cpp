@@ -14,8 +14,6 @@
 namespace quorin {
 namespace {
 
-QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/') + 1); }
-
 bool stopsHere(RunHost &host, const FileError &error, const ErrorRule &rule, UndoTally &tally)
 {
     if (rule.passesOver(error))
@@ -35,6 +33,7 @@ private:
     bool neverCarriedOut(std::optional<RecordState> state, const PlannedRename &paths);
     FileError renameBack(qint64 record, std::optional<RecordState> state, const PlannedRename &paths);
     bool unreadable(const FileError &failure);
+    void noteFolderOf(const QString &path, QString &last);
     void removeAbandonedCopiesOnceAllIsBack();
 
     RunHost &host_;
@@ -42,6 +41,8 @@ private:
     RecordStates states_;
     UndoTally tally_;
     QSet<QString> folders_;
+    QString lastOldFolder_;
+    QString lastNewFolder_;
 };
 
 UndoTally Undo::run(const QString &logPath, qint64 records)
@@ -96,8 +97,8 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     case RecordState::CopyPlacedBack: ++tally_.renamedByRun; break;
     case RecordState::Pending: break;
     }
-    folders_.insert(folderOf(paths.OldPath));
-    folders_.insert(folderOf(paths.NewPath));
+    noteFolderOf(paths.OldPath, lastOldFolder_);
+    noteFolderOf(paths.NewPath, lastNewFolder_);
     if (neverCarriedOut(state, paths)) {
         ++tally_.alreadyBack;
         return true;
@@ -140,6 +141,17 @@ FileError Undo::renameBack(qint64 record, std::optional<RecordState> state, cons
         return undo;
     const FileError finished = finishCaseRename(paths.OldPath);
     return finished.failed() ? undo : finished;
+}
+
+// Records follow each other folder by folder: a folder is kept once, without
+// a string made for every record.
+void Undo::noteFolderOf(const QString &path, QString &last)
+{
+    const QStringView folder = QStringView(path).first(path.lastIndexOf(u'/') + 1);
+    if (folder == last)
+        return;
+    last = folder.toString();
+    folders_.insert(last);
 }
 
 // Copies cut short by a kill leave hidden files that nothing else will ever

@@ -125,8 +125,7 @@ int createLocked(const char *path, const struct stat &info, int &out)
 }
 
 // Only a regular file is copied: a pipe would block the copy for ever, and a
-// device would be read as if it were the file's content. The copy stays open,
-// and locked, until it has taken its name.
+// device would be read as if it were the file's content.
 int regularCopy(const char *from, QByteArray &temporary, const QByteArray &target, bool durable, int &out)
 {
     const int in = open(from, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
@@ -146,32 +145,49 @@ int regularCopy(const char *from, QByteArray &temporary, const QByteArray &targe
 
 } // namespace
 
-int copyIntoPlace(const QByteArray &from, const QByteArray &to, bool durable,
-                  const std::function<void()> &beforePlacing)
+int stageCopy(const QByteArray &from, const QByteArray &to, bool durable, StagedCopy &staged)
 {
     struct stat info;
     if (lstat(from.constData(), &info) != 0)
         return errno;
     if (S_ISDIR(info.st_mode))
         return EISDIR;
-    // A taken target is found before any byte is copied.
     struct stat taken;
     if (lstat(to.constData(), &taken) == 0)
         return EEXIST;
-    QByteArray temporary;
-    int out = -1;
-    int err = S_ISLNK(info.st_mode) ? linkCopy(from.constData(), info, temporary, to)
-                                    : regularCopy(from.constData(), temporary, to, durable, out);
-    if (!err) {
-        if (beforePlacing)
-            beforePlacing();
-        err = renameWithoutReplacing(temporary.constData(), to.constData());
+    staged = {QByteArray(), to, -1, qint64(info.st_size)};
+    const int err = S_ISLNK(info.st_mode) ? linkCopy(from.constData(), info, staged.temporary, to)
+                                          : regularCopy(from.constData(), staged.temporary, to, durable, staged.fd);
+    if (err) {
+        if (!staged.temporary.isEmpty())
+            unlink(staged.temporary.constData());
+        if (staged.fd >= 0)
+            close(staged.fd);
+        staged = {};
     }
-    if (err && !temporary.isEmpty())
-        unlink(temporary.constData());
-    if (out >= 0 && close(out) != 0 && !err)
-        err = errno;
     return err;
+}
+
+int placeCopy(StagedCopy &staged)
+{
+    int err = renameWithoutReplacing(staged.temporary.constData(), staged.target.constData());
+    if (err)
+        unlink(staged.temporary.constData());
+    if (staged.fd >= 0 && close(staged.fd) != 0 && !err)
+        err = errno;
+    staged = {};
+    return err;
+}
+
+int copyIntoPlace(const QByteArray &from, const QByteArray &to, bool durable,
+                  const std::function<void()> &beforePlacing)
+{
+    StagedCopy staged;
+    if (const int err = stageCopy(from, to, durable, staged))
+        return err;
+    if (beforePlacing)
+        beforePlacing();
+    return placeCopy(staged);
 }
 
 } // namespace quorin

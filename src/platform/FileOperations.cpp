@@ -31,7 +31,9 @@ bool parentExists(const QByteArray &path)
     return stat(path.left(slash).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-FileError fileFailure(int err, std::initializer_list<const QByteArray *> paths)
+} // namespace
+
+FileError fileCallFailure(int err, std::initializer_list<const QByteArray *> paths)
 {
     if (err == NameNotHeld)
         return FileError::nameNotHeldByTarget();
@@ -41,6 +43,8 @@ FileError fileFailure(int err, std::initializer_list<const QByteArray *> paths)
             folderMissing = folderMissing || !parentExists(*path);
     return FileError::fromErrno(err, FileTarget::File, folderMissing);
 }
+
+namespace {
 
 int syncFolderEntries(const char *folderPath)
 {
@@ -174,7 +178,7 @@ FileError deleteFile(const QString &path)
     const QByteArray file = native(path);
     if (unlink(file.constData()) == 0)
         return FileError::none();
-    return fileFailure(errno, {&file});
+    return fileCallFailure(errno, {&file});
 }
 
 FileError moveFile(const QString &from, const QString &to, const std::function<void()> &copyWhole)
@@ -183,29 +187,36 @@ FileError moveFile(const QString &from, const QString &to, const std::function<v
     int err = renameWithoutReplacing(source.constData(), target.constData());
     if (err == EXDEV)
         err = moveAcross(source, target, copyWhole);
-    return err ? fileFailure(err, {&source, &target}) : FileError::none();
+    return err ? fileCallFailure(err, {&source, &target}) : FileError::none();
 }
 
 FileError copyFile(const QString &from, const QString &to)
 {
     const QByteArray source = native(from), target = native(to);
     const int err = copyIntoPlace(source, target, false);
-    return err ? fileFailure(err, {&source, &target}) : FileError::none();
+    return err ? fileCallFailure(err, {&source, &target}) : FileError::none();
 }
 
+// Reading the folder is the last resort, as it costs as much as the folder is
+// large: where the other spelling is another file, or none, the name stands
+// as spelled. FUSE gives no inode numbers to go by.
 bool existsAsSpelled(const QString &path, const QString &otherSpelling)
 {
     const QByteArray spelled = native(path), other = native(otherSpelling);
-    if (spelled == other || !sameNameIgnoringCase(spelled, other))
-        return pathExists(path);
-    return pathExists(path) && isListedUnderItsName(spelled);
+    struct stat self, another;
+    if (lstat(spelled.constData(), &self) != 0)
+        return false;
+    if (spelled == other || !sameNameIgnoringCase(spelled, other) || lstat(other.constData(), &another) != 0)
+        return true;
+    const bool sameFile = self.st_dev == another.st_dev && self.st_ino == another.st_ino;
+    return (!sameFile && !isOnFuse(path)) || isListedUnderItsName(spelled);
 }
 
 FileError finishCaseRename(const QString &path)
 {
     const QByteArray target = native(path), hidden = caseRenameTemporary(target);
     const int err = renameWithoutReplacing(hidden.constData(), target.constData());
-    return err ? fileFailure(err, {&target}) : FileError::none();
+    return err ? fileCallFailure(err, {&target}) : FileError::none();
 }
 
 void removeAbandonedCopies(const QString &folder)
@@ -242,7 +253,7 @@ FileError removeDuplicate(const QString &duplicate, const QString &original)
     int err = syncFileAndFolder(kept);
     if (!err && unlink(copy.constData()) != 0)
         err = errno;
-    return err ? fileFailure(err, {&copy}) : FileError::none();
+    return err ? fileCallFailure(err, {&copy}) : FileError::none();
 }
 
 } // namespace quorin

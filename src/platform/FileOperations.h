@@ -7,11 +7,16 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 
 namespace quorin {
 
 // Every change the program makes on disk goes through these. None of them ever
 // replaces an existing file: a taken target fails with FileAlreadyExists.
+
+// The failure of a call on files, errno as the program's code: a folder
+// missing on one of the paths is told apart from a missing file.
+FileError fileCallFailure(int err, std::initializer_list<const QByteArray *> paths);
 
 // True for a folder itself; a symbolic link to a folder is not one.
 bool isFolder(const QString &path);
