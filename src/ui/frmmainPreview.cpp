@@ -43,7 +43,9 @@ QString verbOf(const RenameJob &job)
 // 开始 in the window does, question included.
 void frmmain::mnuPreview_Click()
 {
-    const RenameJob job = currentJob();
+    // The folders spelled as the plan spells them, so that the rows show names
+    // relative to them.
+    const RenameJob job = cleaned(currentJob());
     PlanTable plan(job.SourceFolder, job.DestinationFolder);
     frmPreview dialog(plan, this);
     if (planPreview(dialog, plan) && dialog.exec() == QDialog::Accepted)
