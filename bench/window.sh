@@ -17,7 +17,8 @@ if [ "${1:-}" = --measure-preview ]; then
   for files in "$@"; do
     flat="$QUORIN_BENCH_WORK/flat$files"
     "$BASE" make "$flat" 1 "$files"
-    read -r first whole < <(rss "$WINDOW" preview "$flat")
+    rss "$WINDOW" preview "$flat" >"$QUORIN_BENCH_WORK/times"
+    read -r first whole <"$QUORIN_BENCH_WORK/times"
     awk -v n="$files" -v f="$first" -v w="$whole" -v p="$(cat "$QUORIN_BENCH_WORK/rss")" -v b="$window_kib" \
       'BEGIN{printf "  %9d files   first rows %7.3f s   whole plan %7.3f s   peak %6.1f MiB, %6.1f MiB beside the window\n", n, f, w, p/1024, (p-b)/1024}'
     rm -rf "$flat"
