@@ -19,8 +19,15 @@ QString whyText(PlanReason reason)
     return {};
 }
 
+constexpr qsizetype BlockBytes = 1 << 20;
+
 // A folder as a prefix of the paths in it.
 QString asPrefix(const QString &folder) { return folder.endsWith(u'/') ? folder : folder + u'/'; }
+
+QByteArray relativeTo(const QString &folder, const QString &path)
+{
+    return (path.startsWith(folder) ? QStringView(path).mid(folder.size()) : QStringView(path)).toUtf8();
+}
 
 } // namespace
 
@@ -29,21 +36,19 @@ PlanTable::PlanTable(const QString &sourceFolder, const QString &destinationFold
 {
 }
 
-void PlanTable::append(const QString &path, const QString &folder, quint32 &bytes)
-{
-    const QByteArray text = (path.startsWith(folder) ? path.mid(folder.size()) : path).toUtf8();
-    names_.append(text);
-    bytes = quint32(text.size());
-}
-
 void PlanTable::add(const QString &oldPath, const QString &newPath, PlanReason reason)
 {
-    Row row{quint64(names_.size()), 0, 0, quint32(reason)};
-    append(oldPath, sourceFolder_, row.oldBytes);
-    quint32 newBytes = 0;
-    append(newPath, destinationFolder_, newBytes);
-    row.newBytes = newBytes;
-    rows_.push_back(row);
+    const QByteArray oldName = relativeTo(sourceFolder_, oldPath);
+    const QByteArray newName = relativeTo(destinationFolder_, newPath);
+    const qsizetype bytes = oldName.size() + newName.size();
+    if (blocks_.empty() || blocks_.back().size() + bytes > blocks_.back().capacity()) {
+        blocks_.emplace_back();
+        blocks_.back().reserve(qMax(BlockBytes, bytes));
+    }
+    QByteArray &block = blocks_.back();
+    rows_.push_back({quint32(blocks_.size() - 1), quint32(block.size()), quint32(oldName.size()),
+                     quint32(newName.size()), quint32(reason)});
+    block.append(oldName).append(newName);
     if (reason == PlanReason::Renamed)
         ++renamed_;
 }
@@ -74,10 +79,15 @@ QVariant PlanTable::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     switch (index.column()) {
-    case OldFile: return QString::fromUtf8(names_.constData() + row.at, row.oldBytes);
-    case NewFile: return QString::fromUtf8(names_.constData() + row.at + row.oldBytes, row.newBytes);
+    case OldFile: return text(row, row.at, row.oldBytes);
+    case NewFile: return text(row, row.at + row.oldBytes, row.newBytes);
     default: return whyText(reason);
     }
+}
+
+QString PlanTable::text(const Row &row, quint32 from, quint32 bytes) const
+{
+    return QString::fromUtf8(blocks_[row.block].constData() + from, bytes);
 }
 
 QVariant PlanTable::headerData(int section, Qt::Orientation orientation, int role) const

@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 #include <QByteArray>
 
+#include <deque>
 #include <vector>
 
 namespace quorin {
@@ -15,9 +16,10 @@ enum class PlanReason : quint8 { Renamed, NameTaken, AlreadyNamed, NotLoggable, 
 // The preview's table: one row per file of the chosen type, in the order the
 // run takes them, with its old path relative to the source folder, its new
 // path relative to the destination and why it keeps its name. A million rows
-// are kept as one block of UTF-8 text and sixteen bytes each, and turned into
-// texts only for the rows on the screen. Rows are added as they are planned
-// and shown in batches.
+// are kept as UTF-8 names and sixteen bytes each, and turned into texts only
+// for the rows on the screen. Rows are added as they are planned and shown in
+// batches. Names fill blocks of a fixed size and rows a deque, so that growing
+// never copies what is kept: a copy would hold it twice for a moment.
 class PlanTable final : public QAbstractTableModel {
 public:
     enum Column { OldFile, NewFile, Why };
@@ -38,17 +40,19 @@ public:
 
 private:
     struct Row final {
-        quint64 at;
+        quint32 block;
+        // Where in its block the old name starts; the new name follows it.
+        quint32 at;
         quint32 oldBytes;
         quint32 newBytes : 29;
         quint32 reason : 3;
     };
-    void append(const QString &path, const QString &folder, quint32 &bytes);
+    QString text(const Row &row, quint32 from, quint32 bytes) const;
 
     const QString sourceFolder_;
     const QString destinationFolder_;
-    QByteArray names_;
-    std::vector<Row> rows_;
+    std::vector<QByteArray> blocks_;
+    std::deque<Row> rows_;
     qint64 shown_ = 0;
     qint64 renamed_ = 0;
 };
