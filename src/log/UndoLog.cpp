@@ -81,6 +81,9 @@ bool Undo::unreadable(const FileError &failure)
 // the run never reached.
 bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
 {
+    // A file that already carried its new name was never renamed.
+    if (paths.OldPath == paths.NewPath)
+        return true;
     const std::optional<RecordState> state = states_.state(record);
     switch (state.value_or(RecordState::Pending)) {
     case RecordState::PassedOver: ++tally_.passedOver; return true;

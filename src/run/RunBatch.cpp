@@ -16,6 +16,14 @@ namespace {
 
 enum class Step { Next, Stop, End, LogFailed };
 
+// A file that already carries its new name has nothing to do.
+FileError carryOutFile(const PlannedRename &record, bool copy)
+{
+    if (record.OldPath == record.NewPath)
+        return pathExists(record.OldPath) ? FileError::none() : FileError::withCode(FileNotFound);
+    return copy ? copyFile(record.OldPath, record.NewPath) : moveFile(record.OldPath, record.NewPath);
+}
+
 class BatchRun final : private PlanSink {
 public:
     BatchRun(RunHost &host, const RenameJob &job) : host_(host), start_(cleaned(job)) {}
@@ -115,7 +123,7 @@ Step BatchRun::execute()
 Step BatchRun::carryOut(const PlannedRename &record)
 {
     const bool copy = host_.currentJob().CopyToDestination;
-    const FileError result = copy ? copyFile(record.OldPath, record.NewPath) : moveFile(record.OldPath, record.NewPath);
+    const FileError result = carryOutFile(record, copy);
     if (!RunErrorRule.passesOver(result)) {
         endWithGeneralError(host_, result);
         return Step::End;
