@@ -1,7 +1,9 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RunFixture.h"
 
+#include "log/RecordStates.h"
 #include "log/RenameLog.h"
+#include "run/PreviewRun.h"
 
 #include <QDir>
 
@@ -38,6 +40,12 @@ void RunFixture::moveInto(const QString &folder)
     host.job.DestinationFolder = folder;
 }
 
+void RunFixture::dropOldNames()
+{
+    host.job.DropOldName = true;
+    host.job.placement = Placement::None;
+}
+
 void RunFixture::replaceInNames(const QString &find, const QString &replace)
 {
     host.job.AdvancedEdit = true;
@@ -65,31 +73,63 @@ QStringList RunFixture::planned(const QString &logPath) const
     return ::testing::AssertionSuccess();
 }
 
+// Rows of a preview as the log holds them, with the state the run should give each.
+struct Rows final : PreviewSink {
+    QList<PlannedRename> planned;
+    QList<RecordState> states;
+    FileError take(const PreviewRow &row) override
+    {
+        if (row.NewPath.isEmpty())
+            return {};
+        planned << PlannedRename{row.OldPath, row.NewPath};
+        const bool done = row.reason == RowReason::None || row.reason == RowReason::AlreadyNamed;
+        states << (!done ? RecordState::PassedOver : host.job.CopyToDestination ? RecordState::Copied : RecordState::Renamed);
+        return {};
+    }
+    FakeHost &host;
+    explicit Rows(FakeHost &h) : host(h) {}
+};
+
 void RunFixture::roundTrip(const RoundTrip &trip)
 {
     SCOPED_TRACE(trip.what);
     trip.setUp();
     const auto before = snapshot(src());
     const QString destination = host.job.DestinationFolder;
+    Rows preview(host);
+    const PreviewReport previewed = PreviewRun(host, preview);
     const RunReport report = run();
     EXPECT_EQ(report.ending, RunReport::Ending::Completed);
     EXPECT_EQ(counts(report), trip.counts);
+    EXPECT_EQ(Counts(previewed.done, previewed.passedOver, previewed.leftAlone), trip.counts);
     if (!trip.destinationAfter.isEmpty()) {
         EXPECT_EQ(names(destination), trip.destinationAfter);
     }
-    // Every file the log does not name keeps its name, and only the files
-    // renamed are gone from their old names.
+    // The preview shows the log's records in the log's order, each with the
+    // outcome the run gave it. Each file the run renamed holds its bytes under
+    // its new name; every other file keeps its name.
+    const QList<PlannedRename> records = logRecords(report.logPath);
+    EXPECT_EQ(records, preview.planned);
+    RecordStates states;
+    states.open(report.logPath);
+    const auto after = snapshot(src()), moved = snapshot(destination);
     QStringList logged;
-    for (const PlannedRename &r : logRecords(report.logPath))
-        logged << r.OldPath.mid(src().size() + 1);
-    EXPECT_EQ(logged.size(), report.done + report.passedOver);
-    const auto after = snapshot(src());
-    qint64 stayed = 0;
-    for (const QString &name : before.keys()) {
-        stayed += after.contains(name);
-        EXPECT_TRUE(after.contains(name) || logged.contains(name)) << name.toStdString() << " is not under its name";
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QString old = records[i].OldPath.mid(src().size() + 1);
+        logged << old;
+        const std::optional<RecordState> state = states.state(i);
+        EXPECT_EQ(state, i < preview.states.size() ? preview.states[i] : RecordState::Pending) << old.toStdString();
+        if (state == RecordState::Renamed || state == RecordState::Copied) {
+            EXPECT_EQ(moved.value(records[i].NewPath.mid(QDir::cleanPath(destination).size() + 1)), before[old]);
+        }
     }
-    EXPECT_EQ(stayed, before.size() - report.done);
+    EXPECT_EQ(logged.size(), report.done + report.passedOver);
+    for (const QString &name : before.keys()) {
+        if (!logged.contains(name) || states.state(logged.indexOf(name)) != RecordState::Renamed) {
+            EXPECT_EQ(after.value(name), before[name]) << name.toStdString() << " is not under its name";
+        }
+    }
+    states.close();
     if (report.leftAlone > 0) {
         EXPECT_TRUE(host.lastBox()->prompt.endsWith(
             QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));

@@ -50,6 +50,8 @@ protected:
     // A copy run, or a move run, into `folder`, which is made first.
     void copyInto(const QString &folder);
     void moveInto(const QString &folder);
+    // Numbers the files anew, their old names dropped: "p001.jpg", …
+    void dropOldNames();
     // An advanced edit that replaces the first `find` in each name.
     void replaceInNames(const QString &find, const QString &replace);
     // The log's records, each as "old path below src" and "new name".

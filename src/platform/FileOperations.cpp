@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace quorin {
@@ -138,6 +139,17 @@ bool pathExists(const QString &path)
 {
     struct stat info;
     return lstat(native(path).constData(), &info) == 0;
+}
+
+bool nameNotHeldAt(const QString &path)
+{
+    constexpr long Fat = 0x4d44, ExFat = 0x2011BAB0, Fuse = 0x65735546;
+    const QByteArray target = native(path);
+    struct statfs info;
+    if (fatCanHold(QByteArrayView(target).sliced(target.lastIndexOf('/') + 1))
+        || statfs(folderOf(target).toByteArray().constData(), &info) != 0)
+        return false;
+    return info.f_type == Fat || info.f_type == ExFat || info.f_type == Fuse;
 }
 
 FileError createFolder(const QString &path)

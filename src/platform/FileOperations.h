@@ -35,6 +35,10 @@ FileIdentity identityOf(const QString &path);
 QString temporaryName();
 bool isTemporaryName(QByteArrayView name);
 
+// True where moveFile would leave the file alone as nameNotHeld: a name FAT
+// cannot hold, in a folder on FAT, exFAT or a file system through FUSE.
+bool nameNotHeldAt(const QString &path);
+
 FileError createFolder(const QString &path);
 // Makes the folder's entries (a new file's name among them) durable.
 FileError syncFolder(const QString &path);

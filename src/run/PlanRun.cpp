@@ -143,8 +143,11 @@ Step Planner::planFile(const FolderEntry &entry, const QString &folder, const Re
         ++report_.leftAlone;
     if (composed.outcome == NameOutcome::Planned && order_) {
         order_->add(position, composed.rename);
-    } else if (composed.outcome == NameOutcome::Planned) {
-        if (FileError taken = sink_.take(composed.rename); taken.failed()) {
+    } else {
+        const FileError taken = composed.outcome == NameOutcome::Planned
+                                    ? sink_.take(composed.rename)
+                                    : sink_.leave(folder + entry.name, composed.outcome);
+        if (taken.failed()) {
             report_.sinkError = taken;
             return Step::SinkFailed;
         }
