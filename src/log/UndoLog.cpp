@@ -12,6 +12,13 @@
 namespace quorin {
 namespace {
 
+bool inOneFolder(const PlannedRename &paths)
+{
+    const auto folder = [](const QString &path) { return identityOf(path.left(path.lastIndexOf(u'/') + 1)); };
+    const FileIdentity from = folder(paths.OldPath);
+    return from.valid && from == folder(paths.NewPath);
+}
+
 bool stopsHere(RunHost &host, const FileError &error, const ErrorRule &rule, UndoTally &tally)
 {
     if (rule.passesOver(error))
@@ -92,10 +99,14 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     case RecordState::Renamed: ++tally_.renamedByRun; break;
     case RecordState::Pending: break;
     }
+    // The run notes each record as soon as it is done, so a pending record
+    // whose file is still at its old path was never carried out, though its
+    // new name may be held by the file of a record before it in the chain.
+    const bool notCarriedOut = states_.isOpen() && !state;
     const FileError undo = renameBack(paths);
     if (stopsHere(host_, undo, rule_, tally_))
         return false;
-    const bool back = !undo.failed() || (pathExists(paths.OldPath) && !pathExists(paths.NewPath));
+    const bool back = !undo.failed() || (pathExists(paths.OldPath) && (notCarriedOut || !pathExists(paths.NewPath)));
     if (!undo.failed() && state != RecordState::Renamed)
         ++tally_.renamedByRun;
     ++(!undo.failed() ? tally_.undone : back ? tally_.alreadyBack : tally_.failed);
@@ -108,11 +119,13 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
 // before the other name went, leaves the same bytes under both names; so does
 // a copy run stopped before it noted the copy. Removing the new name gives back
 // the state before the run, and nothing is lost. Without states the log may be
-// a copy run's of an earlier version, whose copies must stay.
+// a copy run's of an earlier version, whose copies must stay. Within one
+// folder the new name may be held by another file of a renumbered chain, which
+// may well hold the same bytes and is still not a copy.
 FileError Undo::renameBack(const PlannedRename &paths)
 {
     const FileError undo = moveFile(paths.NewPath, paths.OldPath);
-    if (undo.code != FileAlreadyExists || !states_.isOpen())
+    if (undo.code != FileAlreadyExists || !states_.isOpen() || inOneFolder(paths))
         return undo;
     return removeDuplicate(paths.NewPath, paths.OldPath);
 }
