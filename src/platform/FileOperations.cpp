@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -150,6 +151,12 @@ bool nameNotHeldAt(const QString &path)
         || statfs(folderOf(target).toByteArray().constData(), &info) != 0)
         return false;
     return info.f_type == Fat || info.f_type == ExFat || info.f_type == Fuse;
+}
+
+bool tooLong(const QString &path)
+{
+    const QByteArray target = native(path);
+    return target.size() >= PATH_MAX || target.size() - target.lastIndexOf('/') - 1 > NAME_MAX;
 }
 
 FileError createFolder(const QString &path)

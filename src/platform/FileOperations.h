@@ -39,6 +39,10 @@ bool isTemporaryName(QByteArrayView name);
 // cannot hold, in a folder on FAT, exFAT or a file system through FUSE.
 bool nameNotHeldAt(const QString &path);
 
+// True for a path, or a last name, longer than the system takes: a rename to
+// it fails with PathFileAccessError.
+bool tooLong(const QString &path);
+
 FileError createFolder(const QString &path);
 // Makes the folder's entries (a new file's name among them) durable.
 FileError syncFolder(const QString &path);

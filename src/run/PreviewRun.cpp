@@ -55,7 +55,7 @@ public:
 
 private:
     // In the order the run meets them: the file gone, a name the target
-    // cannot hold, the new name taken.
+    // cannot hold, the new name taken, a name too long.
     RowReason outcome(const PlannedRename &rename)
     {
         if (!present(rename.OldPath))
@@ -64,7 +64,9 @@ private:
             return RowReason::AlreadyNamed;
         if (nameNotHeldAt(rename.NewPath))
             return RowReason::NotHeldByTarget;
-        return present(rename.NewPath) ? RowReason::NameTaken : RowReason::None;
+        if (present(rename.NewPath))
+            return RowReason::NameTaken;
+        return tooLong(rename.NewPath) ? RowReason::TooLong : RowReason::None;
     }
 
     FileError handOn(const PreviewRow &row)
@@ -72,7 +74,8 @@ private:
         switch (row.reason) {
         case RowReason::None:
         case RowReason::AlreadyNamed: ++report_.done; break;
-        case RowReason::NameTaken: ++report_.passedOver; break;
+        case RowReason::NameTaken:
+        case RowReason::TooLong: ++report_.passedOver; break;
         case RowReason::NotLoggable:
         case RowReason::NotHeldByTarget: ++report_.leftAlone; break;
         case RowReason::EditDoesNotFit: break;

@@ -12,6 +12,8 @@ enum class RowReason {
     // Passed over: the new name is taken by a file the run does not rename
     // first, or the file has gone.
     NameTaken,
+    // Passed over: the new name or path is longer than the system takes.
+    TooLong,
     // The file carries its new name already; it counts as renamed.
     AlreadyNamed,
     // Left alone: an old or new path holds a line break or bytes that are not
