@@ -2,8 +2,9 @@
 #include "CliFixture.h"
 #include "TreeSnapshot.h"
 
-#include "log/RenameLog.h"
+#include "log/LogLock.h"
 #include "log/LogNames.h"
+#include "log/RenameLog.h"
 
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 
 #include <csignal>
 #include <functional>
+#include <optional>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -203,6 +205,36 @@ TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
     }
     EXPECT_TRUE(readAll(dir.file("config/Quorin.ini")).contains(src().toUtf8()));
     EXPECT_TRUE(readAll(dir.file("src/Restore/RestoreJPG.log")).contains(dir.file("src/xa.jpg").toUtf8()));
+}
+
+// A log held by another operation, in another process, refuses a restore and
+// a run; a run refused prints no log, not even an earlier run's.
+TEST_F(CliTest, refusedOperations_printNoLog_andChangeNothing)
+{
+    const QStringList jpg = runArgs({"--insert", "x", "--yes"});
+    ASSERT_EQ(cli(jpg).status, 0);
+    const QString log = dir.file("src/Restore/RestoreJPG.log");
+    const auto after = snapshot(src());
+    std::optional<LogLock> held(std::in_place);
+    ASSERT_TRUE(held->tryLock(dir.file("src/Restore"), "JPG"));
+    struct {
+        QStringList args;
+        bool immutable;
+    } const cases[] = {{{"restore", "--yes", log}, false}, {jpg, false}, {jpg, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        if (c.immutable)
+            held.reset();
+        if (c.immutable && !dir.setImmutable("src/Restore"))
+            GTEST_SKIP() << "chattr +i needs root";
+        const Outcome outcome = cli(c.args);
+        dir.setImmutable("src/Restore", false);
+        EXPECT_EQ(outcome.status, 3);
+        EXPECT_TRUE(outcome.out.isEmpty()) << outcome.out.toStdString();
+        EXPECT_TRUE(c.immutable || outcome.errText().contains(logInUse().description)) << outcome.err.toStdString();
+        EXPECT_EQ(snapshot(src()), after);
+        EXPECT_TRUE(exists(log));
+    }
 }
 
 // Every option the parser of any command accepts is described in that

@@ -2,9 +2,12 @@
 #include "RunFixture.h"
 
 #include "log/LogNames.h"
+#include "log/RenameLog.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <sys/file.h>
 
 using namespace quorin;
 using namespace quorin::test;
@@ -84,6 +87,16 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
     EXPECT_TRUE(restoresTo(log, afterFirst));
     EXPECT_TRUE(restoresTo(dir.file("src/Restore/") + dated.first(), before));
     EXPECT_FALSE(exists(dir.file("src/Restore")));
+
+    // States that can be neither moved nor removed block the name: the refusal says so.
+    dir.write("src/Restore/.RestoreJPG.log.state");
+    if (dir.setImmutable("src/Restore/.RestoreJPG.log.state")) {
+        EXPECT_EQ(run().ending, RunReport::Ending::LogRefused);
+        dir.setImmutable("src/Restore/.RestoreJPG.log.state", false);
+        EXPECT_TRUE(host.lastBox()->prompt.endsWith("：" + dir.file("src/Restore/.RestoreJPG.log.state")))
+            << host.lastBox()->prompt.toStdString();
+        EXPECT_EQ(snapshot(src()), before);
+    }
 }
 
 // Every log the program writes passes Restore's checks, wherever it ends up.
@@ -106,7 +119,133 @@ TEST_F(ExactUndo, logsTheProgramWrites_passTheChecksWhereverTheyAreMoved)
              };
          },
          {3, 0, 0}},
+        {"folders typed relative to the working folder",
+         [this] {
+             makeFiles({"a.jpg", "b.jpg"});
+             QDir::setCurrent(dir.path());
+             host.job.SourceFolder = "src";
+             host.job.DestinationFolder = "./src/";
+         },
+         {2, 0, 0}},
     };
     for (const RoundTrip &trip : trips)
         roundTrip(trip);
+}
+
+// A kill leaves the records the run had not reached pending. Restore touches
+// only what the states prove the run did: whatever holds a new name the run
+// never gave stays, whoever made it, and a record never carried out whose old
+// name holds its file is back, not a failure.
+TEST_F(ExactUndo, killedRun_restoreTouchesOnlyWhatTheRunDid)
+{
+    const auto insertInFront = [this](const QString &text) {
+        host.job.AdvancedEdit = true;
+        host.job.Edit.Kind = NameEditKind::Add;
+        host.job.Edit.InsertText = text;
+        host.job.Edit.InsertAtFront = true;
+    };
+    const struct {
+        const char *what;
+        std::function<void()> setUp;
+        qsizetype carriedOut;
+        QStringList kept; // below the temporary folder, with the content they had before the run
+    } cases[] = {
+        {"a copy over the copies of an earlier run, killed after its first copy",
+         [&] {
+             makeFiles({"a.jpg", "b.jpg", "c.jpg"});
+             copyInto(dir.file("out"));
+             insertInFront("bk_");
+             ASSERT_EQ(run().done, 3);
+             makeFiles({"0.jpg"});
+         },
+         1, {"out/bk_a.jpg", "out/bk_b.jpg", "out/bk_c.jpg"}},
+        {"the user's duplicate at a new name, killed at the first rename",
+         [&] {
+             makeFiles({"0.jpg", "a.jpg"});
+             dir.write("src/new_a.jpg", readAll(dir.file("src/a.jpg")));
+             insertInFront("new_");
+         },
+         0, {"src/new_a.jpg"}},
+        {"another file at a new name the run never reached",
+         [&] {
+             makeFiles({"a.jpg", "ba.jpg"});
+             dir.write("src/bx.jpg", "the user's");
+             replaceInNames("a", "x");
+         },
+         0, {"src/bx.jpg"}},
+        {"an edit that leaves the names as they are", [&] { makeFiles({"IMG1.jpg", "IMG2.jpg"}), replaceInNames("IMG", "IMG"); },
+         0, {"src/IMG1.jpg", "src/IMG2.jpg"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.setUp();
+        const auto before = snapshot(dir.path());
+        const auto sourceBefore = snapshot(src());
+        const RunReport report = run();
+        asKilledAfter(report.logPath, c.carriedOut);
+        // A copy the kill cut short, and one another operation is still writing.
+        dir.write("src/.quorin-Abc123", "cut short");
+        dir.write("src/.quorin-Xyz789", "being written");
+        QFile writing(dir.file("src/.quorin-Xyz789"));
+        ASSERT_TRUE(writing.open(QIODevice::ReadOnly) && flock(writing.handle(), LOCK_EX) == 0);
+        EXPECT_TRUE(restore(report.logPath).everyFileRestored());
+        EXPECT_FALSE(exists(report.logPath));
+        EXPECT_FALSE(exists(dir.file("src/.quorin-Abc123")));
+        EXPECT_TRUE(QFile::remove(dir.file("src/.quorin-Xyz789")));
+        EXPECT_EQ(snapshot(src()), sourceBefore);
+        const auto after = snapshot(dir.path());
+        for (const QString &kept : c.kept)
+            EXPECT_EQ(after.value(kept), before.value(kept)) << kept.toStdString();
+        shell("rm -rf '" + src() + "' '" + dir.file("out") + "'");
+        dir.makeFolder("src");
+        resetJob();
+    }
+}
+
+// Without a kill: a later run gave an old name of the first run to another
+// file with the same bytes. Undoing the first run leaves both files alone.
+TEST_F(ExactUndo, oldNameTakenByAnotherFileWithTheSameBytes_isAFailure_andNothingIsRemoved)
+{
+    dir.write("src/a.jpg", "same");
+    dir.write("src/c.jpg", "same");
+    const auto before = snapshot(src());
+    replaceInNames("a", "b");
+    run();
+    replaceInNames("c", "a");
+    const QString second = run().logPath;
+    const QStringList dated = QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"});
+    ASSERT_EQ(dated.size(), 1);
+    const QString first = dir.file("src/Restore/") + dated.first();
+    const RestoreReport restored = restore(first);
+    EXPECT_EQ(restored.failed, 1);
+    EXPECT_TRUE(restored.logKept);
+    EXPECT_EQ(names(src()), QStringList({"a.jpg", "b.jpg"}));
+    EXPECT_TRUE(restore(second).everyFileRestored());
+    EXPECT_TRUE(restoresTo(first, before));
+}
+
+// While a run holds its log, a restore of that log and a second run that
+// would move it aside are refused and change nothing; the run goes on.
+TEST_F(ExactUndo, logInUse_isRefusedToASecondOperation_andNothingChanges)
+{
+    makeFiles({"a.jpg", "b.jpg"});
+    const auto before = snapshot(src());
+    FakeHost other;
+    other.job = host.job;
+    RestoreReport restoreDuring;
+    FileError runDuring;
+    host.onYield = [&](FakeHost &h) {
+        if (h.inPass(progress::Renaming) && h.progressCount == 1 && other.prompter.shown.isEmpty()) {
+            restoreDuring = RestoreChosenLog(other, logPath());
+            runDuring = RenameLog().CreateRenameLog(src(), "jpg", h.now());
+        }
+    };
+    const RunReport report = run();
+    EXPECT_EQ(restoreDuring.ending, RestoreReport::Ending::Refused);
+    ASSERT_EQ(other.prompter.shown.size(), 1);
+    EXPECT_EQ(other.prompter.shown[0].prompt, "没有恢复任何文件：" + logInUse().description);
+    EXPECT_EQ(runDuring.description, logInUse().description);
+    EXPECT_TRUE(report.everyFileHandled());
+    EXPECT_EQ(QDir(dir.file("src/Restore")).entryList(QDir::Files), QStringList({"RestoreJPG.log"}));
+    EXPECT_TRUE(restoresTo(report.logPath, before));
 }

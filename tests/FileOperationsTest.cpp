@@ -44,7 +44,9 @@ TEST(NeverReplace, moveOrCopyOntoTakenName_failsWith58_andKeepsBothFiles_alsoOnA
     if (other.isValid() && QFile::copy(dir.file("b.txt"), other.filePath("b.txt")))
         targets << other.filePath("b.txt");
     for (const QString &target : targets) {
-        for (const auto operation : {moveFile, copyFile}) {
+        using Operation = FileError (*)(const QString &, const QString &);
+        const Operation move = [](const QString &from, const QString &to) { return moveFile(from, to); };
+        for (const Operation operation : {move, Operation(copyFile)}) {
             SCOPED_TRACE(target.toStdString());
             dir.write("a.txt", "old");
             EXPECT_EQ(operation(dir.file("a.txt"), target).code, FileAlreadyExists);
@@ -88,6 +90,7 @@ TEST(FileFailures, otherErrors_neverTakeOneOfTheProgramsCodes)
         else
             EXPECT_TRUE(e.code == 53 || e.code == 58 || e.code == 75 || e.code == 76) << err;
     }
+    EXPECT_EQ(FileError::fromErrno(ENOSPC, FileTarget::File).description, "磁盘空间不足") << "said in Chinese";
 }
 
 TEST(Copy, keepsModeTimeAndLinks)

@@ -46,20 +46,28 @@ protected:
     int cli(const QStringList &args, long killAt = 0, int killAfterMs = 0, QString *err = nullptr) const
     {
         QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", dir.file("config"));
-        env.insert("LD_PRELOAD", QStringLiteral(QUORIN_KILL_LIBRARY));
-        env.insert("QUORIN_KILL_AT", QString::number(killAt));
-        // Under AddressSanitizer the preloaded library comes before its runtime.
-        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + QStringLiteral(":verify_asan_link_order=0"));
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(QUORIN_CLI_PATH), args);
+        start(process, args, killAt);
         if (killAfterMs > 0 && !process.waitForFinished(killAfterMs))
             process.kill();
         process.waitForFinished(60000);
         if (err)
             *err = QString::fromUtf8(process.readAllStandardError());
         return process.exitStatus() == QProcess::CrashExit ? Killed : process.exitCode();
+    }
+
+    // Paused at the call numbered pauseAt until the file `paused` is removed.
+    void start(QProcess &process, const QStringList &args, long killAt, long pauseAt = 0) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", dir.file("config"));
+        env.insert("LD_PRELOAD", QStringLiteral(QUORIN_KILL_LIBRARY));
+        env.insert("QUORIN_KILL_AT", QString::number(killAt));
+        env.insert("QUORIN_PAUSE_AT", QString::number(pauseAt));
+        env.insert("QUORIN_PAUSE_FILE", dir.file("paused"));
+        // Under AddressSanitizer the preloaded library comes before its runtime.
+        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + QStringLiteral(":verify_asan_link_order=0"));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(QUORIN_CLI_PATH), args);
     }
 
     // Flat and nested, with Chinese names.
@@ -167,4 +175,54 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
         }
     }
     std::printf("%d kills, %d temporary files left behind\n", kills, leftovers);
+}
+
+// Two processes on one folder: a run paused at each of its steps that holds
+// its log keeps a second run of the same type, and a restore of its log, out
+// without their changing anything. Killed there instead, it keeps nobody out:
+// the second run goes ahead, and both runs are undone in turn.
+TEST_F(KilledRun, secondProcessOnOneFolder_isKeptOutWhileTheFirstHoldsItsLog)
+{
+    const QString src = dir.file("src"), logFolder = src + "/Restore", paused = dir.file("paused");
+    const QStringList run = {"run", "--type", "jpg", "--add", "n", "--prefix", "--style", "1", "--yes", "--subdirs",
+                             "--source", src};
+    int keptOut = 0;
+    for (long k = 1;; ++k) {
+        SCOPED_TRACE(k);
+        makeTree();
+        const auto before = snapshot(dir.path());
+        QProcess first;
+        start(first, run, 0, k);
+        while (!QFile::exists(paused) && !first.waitForFinished(1)) {
+        }
+        if (!QFile::exists(paused))
+            break;
+        const bool holdsLog = QDir(logFolder).entryList(QDir::Files | QDir::Hidden).size() > 0;
+        const auto whilePaused = snapshot(dir.path());
+        if (k % 2 == 1) {
+            if (holdsLog) {
+                ++keptOut;
+                EXPECT_EQ(cli(run), 3);
+                if (QFile::exists(logFolder + "/RestoreJPG.log"))
+                    EXPECT_EQ(cli({"restore", "--yes", logFolder + "/RestoreJPG.log"}), 3);
+                EXPECT_EQ(snapshot(dir.path()), whilePaused);
+            }
+            QFile::remove(paused);
+            first.waitForFinished(60000);
+            EXPECT_EQ(first.exitCode(), 0);
+        } else {
+            first.kill();
+            first.waitForFinished(60000);
+            QFile::remove(paused);
+            EXPECT_NE(cli(run), 3) << "a killed holder keeps nobody out";
+        }
+        restoreEverything(logFolder, 0);
+        EXPECT_EQ(snapshot(dir.path()), before);
+        QDir(src).removeRecursively();
+        QDir(dir.file("src2")).removeRecursively();
+        if (HasFailure())
+            return;
+    }
+    std::printf("%d second operations kept out\n", keptOut);
+    EXPECT_GT(keptOut, 0);
 }

@@ -1,12 +1,15 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "RunFixture.h"
 
+#include "log/LogNames.h"
 #include "log/RecordStates.h"
 #include "log/RenameLog.h"
+#include "platform/FileOperations.h"
 #include "run/PreviewRun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 
 namespace quorin::test {
 
@@ -146,6 +149,24 @@ void RunFixture::roundTrip(const RoundTrip &trip)
     dir.makeFolder("src");
     resetJob();
     host.onYield = nullptr;
+}
+
+void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) const
+{
+    const QList<PlannedRename> records = logRecords(logPath);
+    QFile file(statesPathFor(logPath));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray states = file.readAll();
+    const qsizetype header = states.size() - records.size();
+    for (qsizetype i = records.size() - 1; i >= carriedOut; --i) {
+        if (states[header + i] == 'r' && records[i].NewPath != records[i].OldPath)
+            EXPECT_FALSE(moveFile(records[i].NewPath, records[i].OldPath).failed());
+        if (states[header + i] == 'c')
+            EXPECT_TRUE(QFile::remove(records[i].NewPath));
+        states[header + i] = 'p';
+    }
+    file.seek(0);
+    file.write(states);
 }
 
 ::testing::AssertionResult RunFixture::lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,

@@ -56,6 +56,10 @@ protected:
     void replaceInNames(const QString &find, const QString &replace);
     // The log's records, each as "old path below src" and "new name".
     QStringList planned(const QString &logPath) const;
+    // Leaves a completed run's log and files as a kill after its first `carriedOut`
+    // records would have: the later records' states pending and their renames
+    // and copies not made.
+    void asKilledAfter(const QString &logPath, qsizetype carriedOut) const;
     // Restores the log: every file must come back and the source be as `before`.
     ::testing::AssertionResult restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before);
     // Sets up, runs and restores: the counts as expected, every file the log

@@ -101,21 +101,24 @@ TEST_F(Chains, restoreAndRollBack_undoFromTheLastRecord)
         SCOPED_TRACE(rollBack ? "roll-back" : "restore");
         dir.write("src/xxa.jpg", "was xa");
         dir.write("src/xa.jpg", "was a");
-        RenameLog log;
-        ASSERT_FALSE(log.CreateRenameLog(src(), "JPG", host.now()).failed());
-        log.AppendLogRecord({dir.file("src/xa.jpg"), dir.file("src/xxa.jpg")});
-        log.AppendLogRecord({dir.file("src/a.jpg"), dir.file("src/xa.jpg")});
-        ASSERT_FALSE(log.commit().failed());
+        auto log = std::make_unique<RenameLog>();
+        ASSERT_FALSE(log->CreateRenameLog(src(), "JPG", host.now()).failed());
+        log->AppendLogRecord({dir.file("src/xa.jpg"), dir.file("src/xxa.jpg")});
+        log->AppendLogRecord({dir.file("src/a.jpg"), dir.file("src/xa.jpg")});
+        ASSERT_FALSE(log->commit().failed());
+        const QString logPath = log->path();
         if (rollBack) {
-            RollBackRun(host, log.path(), 2);
+            RollBackRun(host, logPath, 2);
             EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
         } else {
-            EXPECT_TRUE(restore(log.path()).everyFileRestored());
+            EXPECT_EQ(restore(logPath).ending, RestoreReport::Ending::Refused) << "the log's run still holds it";
+            log.reset();
+            EXPECT_TRUE(restore(logPath).everyFileRestored());
         }
         EXPECT_EQ(readAll(dir.file("src/xa.jpg")), "was xa");
         EXPECT_EQ(readAll(dir.file("src/a.jpg")), "was a");
         EXPECT_FALSE(exists(dir.file("src/xxa.jpg")));
-        EXPECT_FALSE(exists(log.path()));
+        EXPECT_FALSE(exists(logPath));
         QFile::remove(dir.file("src/xa.jpg"));
         QFile::remove(dir.file("src/a.jpg"));
     }

@@ -15,11 +15,13 @@ using namespace quorin::test;
 TEST_F(WindowTest, restoreBeforeAnySurvey_leavesStartLocked_andACancelledSurveyChangesNothing)
 {
     dir.write("x.jpg");
-    RenameLog handMade;
-    handMade.CreateRenameLog(dir.path(), "JPG", QDateTime::currentDateTime());
-    handMade.AppendLogRecord({dir.file("y.jpg"), dir.file("x.jpg")});
-    handMade.commit();
-    dialogs.files << handMade.path();
+    {
+        RenameLog handMade;
+        handMade.CreateRenameLog(dir.path(), "JPG", QDateTime::currentDateTime());
+        handMade.AppendLogRecord({dir.file("y.jpg"), dir.file("x.jpg")});
+        handMade.commit();
+        dialogs.files << handMade.path();
+    }
     operate("restore", [this] { click("CmdRestore"); }, {"CmdSourDir", "CmdRestore"});
     click("CmdSourDir");
     EXPECT_EQ(status(), QStringLiteral("已经恢复了 1 个文件！"));

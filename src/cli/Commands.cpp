@@ -71,7 +71,10 @@ ExitStatus run(const Invocation &call)
     const RunReport report = StartRun(host);
     if (report.ending == RunReport::Ending::Completed)
         warnIfNoFileOfType(host, call.job, report.filesOfType);
-    if (!report.logPath.isEmpty() && pathExists(report.logPath))
+    // Only a log this run wrote is a result: a refused run names none, not
+    // even an earlier run's under the same name.
+    const bool ownLog = report.ending == RunReport::Ending::Completed || report.ending == RunReport::Ending::Stopped;
+    if (ownLog && pathExists(report.logPath))
         host.printResult(report.logPath.toUtf8() + '\n');
     switch (report.ending) {
     case RunReport::Ending::Completed: return report.everyFileHandled() ? AllHandled : SomeFilesKept;

@@ -17,9 +17,10 @@ QString RenameJob::targetFolder(const QString &scannedFolder) const
 
 QString asFolderPath(const QString &text)
 {
-    // Most paths are clean already, and this runs for every file.
-    const bool maybeUnclean = text.contains(u"//") || text.contains(u"/.") || text.startsWith(u'.');
-    const QString clean = maybeUnclean ? QDir::cleanPath(text) : text;
+    // Most paths are clean and full already, and this runs for every file.
+    const bool relative = !text.startsWith(u'/');
+    const bool maybeUnclean = relative || text.contains(u"//") || text.contains(u"/.");
+    const QString clean = maybeUnclean ? QDir::cleanPath(relative ? QDir::current().absoluteFilePath(text) : text) : text;
     return clean.endsWith(u'/') ? clean : clean + u'/';
 }
 

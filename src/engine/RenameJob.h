@@ -36,8 +36,10 @@ struct RenameJob final {
     QString targetFolder(const QString &scannedFolder) const;
 };
 
-// A folder path as the engine uses it: clean (no doubled separator, no "." or
-// ".." part), so that every path in a log has one spelling, and ending in the
+// A folder path as the engine uses it: full (a relative path is taken from the
+// working folder, since a log must name every file wherever it is read) and
+// clean (no doubled separator, no "." or ".." part), so that every path in a
+// log has one spelling, and ending in the
 // separator; the root "/" gets no second one. Spaces at either end are part of
 // a folder's name here, so they are kept: trimming them would walk another
 // folder than the one chosen.

@@ -32,35 +32,52 @@ bool parse(const QByteArray &bytes, qint64 &records, QByteArray &digest)
     return number && records >= 0 && digest.toHex() == hex;
 }
 
-} // namespace
+// Positioned writes that a file system did not keep are found by reading the
+// file back through a handle of its own.
+bool holdsExactly(const QString &path, const QByteArray &expected)
+{
+    ByteFile check;
+    QByteArray bytes(expected.size(), Qt::Uninitialized);
+    return !check.open(path, false).failed() && check.size() == expected.size()
+           && !check.readAt(0, bytes.data(), bytes.size()).failed() && bytes == expected;
+}
 
-FileError RecordStates::create(const QString &folder, qint64 records, const QByteArray &logDigest)
+// Writes the bytes into a new durable file under a temporary name in the folder.
+FileError writeNew(const QString &folder, const QByteArray &bytes, QString &path)
 {
     ByteFile file;
-    if (FileError created = file.createNew(folder); created.failed())
-        return created;
-    records_ = records;
-    digest_ = logDigest;
-    FileError written = file.writeAt(0, header(records, logDigest));
-    const QByteArray pending(qMin<qint64>(records, 1 << 16), char(RecordState::Pending));
-    for (qint64 at = 0; at < records && !written.failed(); at += pending.size())
-        written = file.writeAt(HeaderSize + at, QByteArrayView(pending).first(qMin<qint64>(pending.size(), records - at)));
-    created_ = file.path();
+    FileError written = file.createNew(folder);
+    path = file.path();
+    if (written.failed())
+        return written;
+    written = file.writeAt(0, bytes);
     if (!written.failed())
         written = file.closeDurably();
+    if (!written.failed() && !holdsExactly(path, bytes))
+        written = FileError::withCode(PathFileAccessError);
     if (written.failed()) {
         file.close();
-        deleteFile(created_);
+        deleteFile(path);
     }
     return written;
 }
 
+} // namespace
+
+FileError RecordStates::create(const QString &folder, qint64 records, const QByteArray &logDigest)
+{
+    records_ = records;
+    digest_ = logDigest;
+    return writeNew(folder, header(records, logDigest) + QByteArray(records, char(RecordState::Pending)), created_);
+}
+
 RecordStates::Found RecordStates::open(const QString &logPath)
 {
-    const QString path = statesPathFor(logPath);
-    if (!pathExists(path))
+    close();
+    path_ = statesPathFor(logPath);
+    if (!pathExists(path_))
         return Found::Absent;
-    if (reader_.open(path, false).failed())
+    if (reader_.open(path_, false).failed())
         return Found::Damaged;
     QByteArray bytes(HeaderSize, Qt::Uninitialized);
     if (reader_.readAt(0, bytes.data(), HeaderSize).failed() || !parse(bytes, records_, digest_)
@@ -68,31 +85,36 @@ RecordStates::Found RecordStates::open(const QString &logPath)
         reader_.close();
         return Found::Damaged;
     }
-    // States that cannot be written (a read-only card) are still read.
-    writer_.open(path, true);
+    open_ = true;
+    trusted_ = true;
+    perAccess_ = isOnFuse(path_);
+    if (perAccess_)
+        reader_.close();
+    else // States that cannot be written (a read-only card) are still read.
+        writer_.open(path_, true);
     return Found::Present;
+}
+
+FileError RecordStates::readAt(qint64 offset, char *data, qint64 size)
+{
+    if (!perAccess_)
+        return reader_.readAt(offset, data, size);
+    ByteFile once;
+    const FileError opened = once.open(path_, false);
+    return opened.failed() ? opened : once.readAt(offset, data, size);
 }
 
 FileError RecordStates::copyTo(const QString &path)
 {
-    ByteFile copy;
-    FileError failure = copy.createNew(path.left(path.lastIndexOf(u'/')));
-    QByteArray block(1 << 16, Qt::Uninitialized);
-    const qint64 size = HeaderSize + records_;
-    for (qint64 at = 0; at < size && !failure.failed(); at += block.size()) {
-        const qint64 length = qMin<qint64>(block.size(), size - at);
-        failure = reader_.readAt(at, block.data(), length);
-        if (!failure.failed())
-            failure = copy.writeAt(at, QByteArrayView(block).first(length));
-    }
+    QByteArray bytes(HeaderSize + records_, Qt::Uninitialized);
+    QString written;
+    FileError failure = readAt(0, bytes.data(), bytes.size());
     if (!failure.failed())
-        failure = copy.closeDurably();
+        failure = writeNew(path.left(path.lastIndexOf(u'/')), bytes, written);
     if (!failure.failed())
-        failure = moveFile(copy.path(), path);
-    if (failure.failed()) {
-        copy.close();
-        deleteFile(copy.path());
-    }
+        failure = moveFile(written, path);
+    if (failure.failed())
+        deleteFile(written);
     return failure;
 }
 
@@ -100,29 +122,44 @@ void RecordStates::close()
 {
     reader_.close();
     writer_.close();
+    open_ = false;
 }
 
 std::optional<RecordState> RecordStates::state(qint64 record)
 {
     char byte = 0;
-    if (record < 0 || record >= records_ || reader_.readAt(HeaderSize + record, &byte, 1).failed())
+    if (!trusted() || record < 0 || record >= records_ || readAt(HeaderSize + record, &byte, 1).failed())
         return std::nullopt;
     switch (RecordState(byte)) {
     case RecordState::Renamed:
     case RecordState::Copied:
     case RecordState::PassedOver:
-    case RecordState::Undone: return RecordState(byte);
+    case RecordState::Undone:
+    case RecordState::CopyPlaced:
+    case RecordState::CopyPlacedBack: return RecordState(byte);
     case RecordState::Pending: break;
     }
     return std::nullopt;
 }
 
 // Best effort: a state that could not be written reads as pending, and a
-// pending record is undone as it always was.
+// pending record is never taken for more than it proves.
 void RecordStates::set(qint64 record, RecordState state)
 {
-    if (record >= 0 && record < records_)
-        writer_.writeAt(HeaderSize + record, QByteArrayView(reinterpret_cast<const char *>(&state), 1));
+    if (!open_ || record < 0 || record >= records_)
+        return;
+    const QByteArrayView byte(reinterpret_cast<const char *>(&state), 1);
+    if (!perAccess_) {
+        writer_.writeAt(HeaderSize + record, byte);
+        return;
+    }
+    ByteFile once;
+    char check = 0;
+    if (!once.open(path_, true).failed())
+        once.writeAt(HeaderSize + record, byte);
+    once.close();
+    if (readAt(HeaderSize + record, &check, 1).failed() || check != char(state))
+        trusted_ = false;
 }
 
 } // namespace quorin

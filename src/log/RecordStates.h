@@ -19,6 +19,12 @@ enum class RecordState : char {
     Copied = 'c',
     PassedOver = 's', // its new name was taken, or the file was gone
     Undone = 'u',
+    // A move across file systems whose copy is whole and about to take the new
+    // name, the file at the old name not yet removed: the copy is the run's own.
+    CopyPlaced = 'm',
+    // The same for the undo of such a move: the copy at the old name is the
+    // restore's own.
+    CopyPlacedBack = 'b',
 };
 
 // The states of a log's records, in a file beside the log: a header with the
@@ -34,7 +40,10 @@ public:
     FileError create(const QString &folder, qint64 records, const QByteArray &logDigest);
     // Opens the states beside a log, for writing where that is allowed.
     Found open(const QString &logPath);
-    bool isOpen() const { return reader_.isOpen(); }
+    bool isOpen() const { return open_; }
+    // False once a state could not be read back as it was written: from then
+    // on no state tells anything.
+    bool trusted() const { return open_ && trusted_; }
     // Where create() wrote the states.
     QString createdPath() const { return created_; }
     qint64 records() const { return records_; }
@@ -48,10 +57,18 @@ public:
     void close();
 
 private:
-    // Reads and writes go through handles of their own: FAT through FUSE
-    // writes a handle's bytes to the wrong place after it has been read.
+    FileError readAt(qint64 offset, char *data, qint64 size);
+
+    // Reads and writes go through handles of their own. FAT through FUSE
+    // reads zeros through a handle once another is opened, and puts a write
+    // below the handle's last one in the wrong place: there every access opens
+    // a handle of its own, and every write is read back.
     ByteFile reader_;
     ByteFile writer_;
+    QString path_;
+    bool open_ = false;
+    bool perAccess_ = false;
+    bool trusted_ = true;
     QString created_;
     qint64 records_ = 0;
     QByteArray digest_;

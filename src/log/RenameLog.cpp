@@ -55,6 +55,15 @@ FileError moveEarlierLogAside(const QString &logPath)
     return moved;
 }
 
+// The states of an earlier log that could not be moved or removed block the
+// name, not the log itself: the failure names the file that is in the way.
+FileError naming(FileError failure, const QString &path)
+{
+    if (failure.failed())
+        failure.description += QStringLiteral("：") + path;
+    return failure;
+}
+
 } // namespace
 
 QString RenameLog::folderFor(const QString &destinationFolder)
@@ -81,6 +90,8 @@ FileError RenameLog::CreateRenameLog(const QString &destinationFolder, const QSt
     const FileError created = createFolder(folder);
     if (created.failed() && !isFolder(folder))
         return created;
+    if (!lock_.tryLock(folder, fileType))
+        return logInUse();
     finalPath_ = pathFor(destinationFolder, fileType);
     records_ = 0;
     if (FileError opened = writer_.openNew(folder); opened.failed())
@@ -111,7 +122,7 @@ FileError RenameLog::commit()
         return written;
     FileError named = moveEarlierLogAside(finalPath_);
     if (!named.failed())
-        named = moveFile(states.createdPath(), statesPathFor(finalPath_));
+        named = naming(moveFile(states.createdPath(), statesPathFor(finalPath_)), statesPathFor(finalPath_));
     if (named.failed()) {
         deleteFile(states.createdPath());
         return named;
@@ -138,6 +149,11 @@ FileError RenameLog::ReadLogRecord(PlannedRename &record)
     if (FileError read = reader_.readLine(record.OldPath); read.failed())
         return read;
     return reader_.readLine(record.NewPath);
+}
+
+FileError logInUse()
+{
+    return {PathFileAccessError, QStringLiteral("另一个重命名或恢复操作正在使用这个重命名日志，请等它结束后再试。")};
 }
 
 FileError DiscardRenameLog(const QString &logPath)

@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
+#include "LogLock.h"
 #include "engine/PlannedRename.h"
 #include "platform/FileError.h"
 #include "platform/TextFile.h"
@@ -19,8 +20,9 @@ public:
     static QString pathFor(const QString &destinationFolder, const QString &fileType);
     static QString headerLine(const QDateTime &now);
 
-    // Creates the "Restore" folder (an existing one is used as it is), starts
-    // the log under a new temporary name there and writes the header.
+    // Creates the "Restore" folder (an existing one is used as it is), takes
+    // its lock for the type, which is held until the log goes, starts the log
+    // under a new temporary name there and writes the header.
     FileError CreateRenameLog(const QString &destinationFolder, const QString &fileType, const QDateTime &now);
     FileError AppendLogRecord(const PlannedRename &record);
     // Makes the plan durable and writes its record states beside it; then moves
@@ -43,9 +45,13 @@ private:
     QString path_;
     QString finalPath_;
     qint64 records_ = 0;
+    LogLock lock_;
     LineWriter writer_;
     LineReader reader_;
 };
+
+// The failure of an operation that found its log in use by another.
+FileError logInUse();
 
 // Deletes the log and its record states, then its folder when nothing else is
 // left in it. Every step is tried; the first failure is returned.

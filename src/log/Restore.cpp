@@ -3,6 +3,7 @@
 
 #include "RecordStates.h"
 #include "RenameLog.h"
+#include "LogLock.h"
 #include "UndoLog.h"
 #include "engine/GeneralError.h"
 #include "platform/TextFile.h"
@@ -98,6 +99,11 @@ RestoreReport RestoreChosenLog(RunHost &host, const QString &path)
 {
     if (CheckRestoreLog(path, host) == Verdict::Stop)
         return {RestoreReport::Ending::Refused};
+    LogLock lock;
+    if (!lock.tryLock(path.left(path.lastIndexOf(u'/')), fileTypeOfLog(path))) {
+        host.showMessage(refusal(QStringLiteral("没有恢复任何文件：") + logInUse().description, QStringLiteral("恢复")));
+        return {RestoreReport::Ending::Refused};
+    }
     if (!confirmed(host))
         return {RestoreReport::Ending::Declined};
     return restoreFromLog(host, path);

@@ -7,17 +7,12 @@
 #include "platform/FileOperations.h"
 #include "platform/TextFile.h"
 
+#include <QSet>
+
 #include <optional>
 
 namespace quorin {
 namespace {
-
-bool inOneFolder(const PlannedRename &paths)
-{
-    const auto folder = [](const QString &path) { return identityOf(path.left(path.lastIndexOf(u'/') + 1)); };
-    const FileIdentity from = folder(paths.OldPath);
-    return from.valid && from == folder(paths.NewPath);
-}
 
 bool stopsHere(RunHost &host, const FileError &error, const ErrorRule &rule, UndoTally &tally)
 {
@@ -35,13 +30,19 @@ public:
 
 private:
     bool undoRecord(qint64 record, const PlannedRename &paths);
-    FileError renameBack(const PlannedRename &paths);
+    bool neverCarriedOut(std::optional<RecordState> state, const PlannedRename &paths);
+    FileError renameBack(qint64 record, std::optional<RecordState> state, const PlannedRename &paths);
     bool unreadable(const FileError &failure);
+    void noteFolderOf(const QString &path, QString &last);
+    void removeAbandonedCopiesOnceAllIsBack();
 
     RunHost &host_;
     const ErrorRule &rule_;
     RecordStates states_;
     UndoTally tally_;
+    QSet<QString> folders_;
+    QString lastOldFolder_;
+    QString lastNewFolder_;
 };
 
 UndoTally Undo::run(const QString &logPath, qint64 records)
@@ -74,6 +75,7 @@ UndoTally Undo::run(const QString &logPath, qint64 records)
             return tally_;
         }
     }
+    removeAbandonedCopiesOnceAllIsBack();
     return tally_;
 }
 
@@ -83,30 +85,29 @@ bool Undo::unreadable(const FileError &failure)
     return !stopsHere(host_, failure, rule_, tally_);
 }
 
-// A record whose old path holds a file and whose new path holds none is back,
-// whatever its state says: an earlier restore that was cut short, or a record
-// the run never reached.
 bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
 {
-    // A file that already carried its new name was never renamed.
-    if (paths.OldPath == paths.NewPath)
-        return true;
     const std::optional<RecordState> state = states_.state(record);
     switch (state.value_or(RecordState::Pending)) {
     case RecordState::PassedOver: ++tally_.passedOver; return true;
     case RecordState::Copied: ++tally_.copied; return true;
     case RecordState::Undone: ++tally_.renamedByRun, ++tally_.alreadyBack; return true;
-    case RecordState::Renamed: ++tally_.renamedByRun; break;
+    case RecordState::Renamed:
+    case RecordState::CopyPlaced:
+    case RecordState::CopyPlacedBack: ++tally_.renamedByRun; break;
     case RecordState::Pending: break;
     }
-    // The run notes each record as soon as it is done, so a pending record
-    // whose file is still at its old path was never carried out, though its
-    // new name may be held by the file of a record before it in the chain.
-    const bool notCarriedOut = states_.isOpen() && !state;
-    const FileError undo = renameBack(paths);
+    noteFolderOf(paths.OldPath, lastOldFolder_);
+    noteFolderOf(paths.NewPath, lastNewFolder_);
+    if (neverCarriedOut(state, paths)) {
+        ++tally_.alreadyBack;
+        return true;
+    }
+    const FileError undo = renameBack(record, state, paths);
     if (stopsHere(host_, undo, rule_, tally_))
         return false;
-    const bool back = !undo.failed() || (pathExists(paths.OldPath) && (notCarriedOut || !pathExists(paths.NewPath)));
+    const bool back = !undo.failed()
+                      || (existsAsSpelled(paths.OldPath, paths.NewPath) && !existsAsSpelled(paths.NewPath, paths.OldPath));
     if (!undo.failed() && state != RecordState::Renamed)
         ++tally_.renamedByRun;
     ++(!undo.failed() ? tally_.undone : back ? tally_.alreadyBack : tally_.failed);
@@ -115,19 +116,52 @@ bool Undo::undoRecord(qint64 record, const PlannedRename &paths)
     return true;
 }
 
-// A move across file systems, or its undo, stopped after the copy was whole and
-// before the other name went, leaves the same bytes under both names; so does
-// a copy run stopped before it noted the copy. Removing the new name gives back
-// the state before the run, and nothing is lost. Without states the log may be
-// a copy run's of an earlier version, whose copies must stay. Within one
-// folder the new name may be held by another file of a renumbered chain, which
-// may well hold the same bytes and is still not a copy.
-FileError Undo::renameBack(const PlannedRename &paths)
+// A file whose new name is its old one was never renamed. A record still
+// pending in states that can be trusted, whose old name holds a file, was never
+// carried out: whatever holds its new name is not the run's, and stays.
+bool Undo::neverCarriedOut(std::optional<RecordState> state, const PlannedRename &paths)
 {
-    const FileError undo = moveFile(paths.NewPath, paths.OldPath);
-    if (undo.code != FileAlreadyExists || !states_.isOpen() || inOneFolder(paths))
+    if (paths.OldPath == paths.NewPath)
+        return true;
+    return !state && states_.trusted() && existsAsSpelled(paths.OldPath, paths.NewPath);
+}
+
+// A file is only ever removed where the states prove the run, or an earlier
+// restore, put it there: a copy noted just before it took its name, and found
+// beside its original with the same bytes. A change of case cut short leaves
+// its file under a hidden name, which is given the old name.
+FileError Undo::renameBack(qint64 record, std::optional<RecordState> state, const PlannedRename &paths)
+{
+    const bool ownCopy = state == RecordState::CopyPlaced || state == RecordState::CopyPlacedBack;
+    if (ownCopy && pathExists(paths.OldPath) && pathExists(paths.NewPath))
+        return removeDuplicate(paths.NewPath, paths.OldPath);
+    const FileError undo =
+        moveFile(paths.NewPath, paths.OldPath, [&] { states_.set(record, RecordState::CopyPlacedBack); });
+    if (undo.code != FileNotFound || pathExists(paths.OldPath))
         return undo;
-    return removeDuplicate(paths.NewPath, paths.OldPath);
+    const FileError finished = finishCaseRename(paths.OldPath);
+    return finished.failed() ? undo : finished;
+}
+
+// Records follow each other folder by folder: a folder is kept once, without
+// a string made for every record.
+void Undo::noteFolderOf(const QString &path, QString &last)
+{
+    const QStringView folder = QStringView(path).first(path.lastIndexOf(u'/') + 1);
+    if (folder == last)
+        return;
+    last = folder.toString();
+    folders_.insert(last);
+}
+
+// Copies cut short by a kill leave hidden files that nothing else will ever
+// use; they go once every file of the log is back.
+void Undo::removeAbandonedCopiesOnceAllIsBack()
+{
+    if (tally_.failed > 0)
+        return;
+    for (const QString &folder : std::as_const(folders_))
+        removeAbandonedCopies(folder);
 }
 
 } // namespace

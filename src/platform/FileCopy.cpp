@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,7 +25,8 @@ QByteArray temporaryBeside(const QByteArray &target)
 }
 
 // Makes a new file system entry under a fresh temporary name; create answers
-// an errno, EEXIST when the name was taken.
+// an errno, EEXIST when the name was taken. temporary names the entry made,
+// and nothing when none was.
 template <typename Create>
 int createTemporary(const QByteArray &target, QByteArray &temporary, Create create)
 {
@@ -33,6 +35,8 @@ int createTemporary(const QByteArray &target, QByteArray &temporary, Create crea
         temporary = temporaryBeside(target);
         err = create(temporary.constData());
     }
+    if (err)
+        temporary.clear();
     return err;
 }
 
@@ -98,14 +102,31 @@ int fillCopy(int in, int out, const struct stat &info, bool durable)
     }
     if (!err && durable && fsync(out) != 0)
         err = errno;
-    if (close(out) != 0 && !err)
-        err = errno;
     return err;
+}
+
+// A restore that finds the hidden file unlocked may remove it between its
+// creation and the lock; then another name is taken.
+int createLocked(const char *path, const struct stat &info, int &out)
+{
+    out = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777);
+    if (out < 0)
+        return errno;
+    // Where the file system keeps no locks, the file is simply not locked: a
+    // restore removes only what it could lock itself.
+    flock(out, LOCK_EX);
+    struct stat opened, named;
+    if (fstat(out, &opened) == 0 && lstat(path, &named) == 0
+        && opened.st_ino == named.st_ino && opened.st_dev == named.st_dev)
+        return 0;
+    close(out);
+    out = -1;
+    return EEXIST;
 }
 
 // Only a regular file is copied: a pipe would block the copy for ever, and a
 // device would be read as if it were the file's content.
-int regularCopy(const char *from, QByteArray &temporary, const QByteArray &target, bool durable)
+int regularCopy(const char *from, QByteArray &temporary, const QByteArray &target, bool durable, int &out)
 {
     const int in = open(from, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (in < 0)
@@ -115,39 +136,58 @@ int regularCopy(const char *from, QByteArray &temporary, const QByteArray &targe
         close(in);
         return EPERM;
     }
-    int out = -1;
-    int err = createTemporary(target, temporary, [&](const char *path) {
-        out = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777);
-        return out < 0 ? errno : 0;
-    });
-    if (!err && (err = fillCopy(in, out, info, durable)))
-        unlink(temporary.constData());
+    int err = createTemporary(target, temporary, [&](const char *path) { return createLocked(path, info, out); });
+    if (!err)
+        err = fillCopy(in, out, info, durable);
     close(in);
     return err;
 }
 
 } // namespace
 
-int copyIntoPlace(const QByteArray &from, const QByteArray &to, bool durable)
+int stageCopy(const QByteArray &from, const QByteArray &to, bool durable, StagedCopy &staged)
 {
     struct stat info;
     if (lstat(from.constData(), &info) != 0)
         return errno;
     if (S_ISDIR(info.st_mode))
         return EISDIR;
-    // A taken target is found before any byte is copied.
     struct stat taken;
     if (lstat(to.constData(), &taken) == 0)
         return EEXIST;
-    QByteArray temporary;
-    const int err = S_ISLNK(info.st_mode) ? linkCopy(from.constData(), info, temporary, to)
-                                          : regularCopy(from.constData(), temporary, to, durable);
+    staged = {QByteArray(), to, -1, qint64(info.st_size)};
+    const int err = S_ISLNK(info.st_mode) ? linkCopy(from.constData(), info, staged.temporary, to)
+                                          : regularCopy(from.constData(), staged.temporary, to, durable, staged.fd);
+    if (err) {
+        if (!staged.temporary.isEmpty())
+            unlink(staged.temporary.constData());
+        if (staged.fd >= 0)
+            close(staged.fd);
+        staged = {};
+    }
+    return err;
+}
+
+int placeCopy(StagedCopy &staged)
+{
+    int err = renameWithoutReplacing(staged.temporary.constData(), staged.target.constData());
     if (err)
+        unlink(staged.temporary.constData());
+    if (staged.fd >= 0 && close(staged.fd) != 0 && !err)
+        err = errno;
+    staged = {};
+    return err;
+}
+
+int copyIntoPlace(const QByteArray &from, const QByteArray &to, bool durable,
+                  const std::function<void()> &beforePlacing)
+{
+    StagedCopy staged;
+    if (const int err = stageCopy(from, to, durable, staged))
         return err;
-    const int placed = renameWithoutReplacing(temporary.constData(), to.constData());
-    if (placed)
-        unlink(temporary.constData());
-    return placed;
+    if (beforePlacing)
+        beforePlacing();
+    return placeCopy(staged);
 }
 
 } // namespace quorin

@@ -5,6 +5,33 @@
 #include <cstring>
 
 namespace quorin {
+namespace {
+
+// The program speaks Chinese; the system's own words are kept for the rare
+// failures not named here.
+QString describe(int err)
+{
+    switch (err) {
+    case ENOSPC: return QStringLiteral("磁盘空间不足");
+    case EDQUOT: return QStringLiteral("超出磁盘配额");
+    case EIO: return QStringLiteral("输入/输出错误（磁盘或存储卡可能已损坏或已拔出）");
+    case ENODEV:
+    case ENXIO: return QStringLiteral("设备不存在或已移除");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("打开的文件过多");
+    case ENOMEM: return QStringLiteral("内存不足");
+    case EFBIG: return QStringLiteral("文件太大");
+    case ELOOP: return QStringLiteral("符号链接的层次过多");
+    case EINVAL: return QStringLiteral("无效的参数");
+    case ENOTCONN:
+    case ESTALE: return QStringLiteral("文件系统已断开");
+    case EOVERFLOW: return QStringLiteral("数值超出范围");
+    case EXDEV: return QStringLiteral("不能跨文件系统操作");
+    default: return QString::fromLocal8Bit(std::strerror(err));
+    }
+}
+
+} // namespace
 
 FileError FileError::withCode(int code)
 {
@@ -45,7 +72,7 @@ FileError FileError::fromErrno(int err, FileTarget target, bool folderOnPathMiss
     case ETXTBSY:
         return withCode(PathFileAccessError);
     default:
-        return {OtherErrorBase + err, QString::fromLocal8Bit(std::strerror(err))};
+        return {OtherErrorBase + err, describe(err)};
     }
 }
 

@@ -11,9 +11,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/statfs.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace quorin {
@@ -30,7 +32,9 @@ bool parentExists(const QByteArray &path)
     return stat(path.left(slash).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-FileError fileFailure(int err, std::initializer_list<const QByteArray *> paths)
+} // namespace
+
+FileError fileCallFailure(int err, std::initializer_list<const QByteArray *> paths)
 {
     if (err == NameNotHeld)
         return FileError::nameNotHeldByTarget();
@@ -40,6 +44,8 @@ FileError fileFailure(int err, std::initializer_list<const QByteArray *> paths)
             folderMissing = folderMissing || !parentExists(*path);
     return FileError::fromErrno(err, FileTarget::File, folderMissing);
 }
+
+namespace {
 
 int syncFolderEntries(const char *folderPath)
 {
@@ -57,10 +63,10 @@ int syncParentOf(const QByteArray &path)
 }
 
 // The copy, its data and its name are on the disk before the original goes.
-int moveAcross(const QByteArray &source, const QByteArray &target)
+int moveAcross(const QByteArray &source, const QByteArray &target, const std::function<void()> &copyWhole)
 {
     // A copy that fails leaves no target of its own, and any other file there is not ours.
-    if (const int err = copyIntoPlace(source, target, true))
+    if (const int err = copyIntoPlace(source, target, true, copyWhole))
         return err;
     int err = syncParentOf(target);
     if (!err && unlink(source.constData()) != 0)
@@ -144,19 +150,26 @@ bool pathExists(const QString &path)
 
 bool nameNotHeldAt(const QString &path)
 {
-    constexpr long Fat = 0x4d44, ExFat = 0x2011BAB0, Fuse = 0x65735546;
+    constexpr decltype(statfs::f_type) Fat = 0x4d44, ExFat = 0x2011BAB0;
     const QByteArray target = native(path);
     struct statfs info;
     if (fatCanHold(QByteArrayView(target).sliced(target.lastIndexOf('/') + 1))
         || statfs(folderOf(target).toByteArray().constData(), &info) != 0)
         return false;
-    return info.f_type == Fat || info.f_type == ExFat || info.f_type == Fuse;
+    return info.f_type == Fat || info.f_type == ExFat || isOnFuse(path.left(path.lastIndexOf(u'/') + 1));
 }
 
 bool tooLong(const QString &path)
 {
     const QByteArray target = native(path);
     return target.size() >= PATH_MAX || target.size() - target.lastIndexOf('/') - 1 > NAME_MAX;
+}
+
+bool isOnFuse(const QString &path)
+{
+    constexpr decltype(statfs::f_type) FuseMagic = 0x65735546;
+    struct statfs info;
+    return statfs(native(path).constData(), &info) == 0 && info.f_type == FuseMagic;
 }
 
 FileError createFolder(const QString &path)
@@ -183,23 +196,69 @@ FileError deleteFile(const QString &path)
     const QByteArray file = native(path);
     if (unlink(file.constData()) == 0)
         return FileError::none();
-    return fileFailure(errno, {&file});
+    return fileCallFailure(errno, {&file});
 }
 
-FileError moveFile(const QString &from, const QString &to)
+FileError moveFile(const QString &from, const QString &to, const std::function<void()> &copyWhole)
 {
     const QByteArray source = native(from), target = native(to);
     int err = renameWithoutReplacing(source.constData(), target.constData());
     if (err == EXDEV)
-        err = moveAcross(source, target);
-    return err ? fileFailure(err, {&source, &target}) : FileError::none();
+        err = moveAcross(source, target, copyWhole);
+    return err ? fileCallFailure(err, {&source, &target}) : FileError::none();
 }
 
 FileError copyFile(const QString &from, const QString &to)
 {
     const QByteArray source = native(from), target = native(to);
     const int err = copyIntoPlace(source, target, false);
-    return err ? fileFailure(err, {&source, &target}) : FileError::none();
+    return err ? fileCallFailure(err, {&source, &target}) : FileError::none();
+}
+
+// Reading the folder is the last resort, as it costs as much as the folder is
+// large: where the other spelling is another file, or none, the name stands
+// as spelled. FUSE gives no inode numbers to go by.
+bool existsAsSpelled(const QString &path, const QString &otherSpelling)
+{
+    const QByteArray spelled = native(path), other = native(otherSpelling);
+    struct stat self, another;
+    if (lstat(spelled.constData(), &self) != 0)
+        return false;
+    if (spelled == other || !sameNameIgnoringCase(spelled, other) || lstat(other.constData(), &another) != 0)
+        return true;
+    const bool sameFile = self.st_dev == another.st_dev && self.st_ino == another.st_ino;
+    return (!sameFile && !isOnFuse(path)) || isListedUnderItsName(spelled);
+}
+
+FileError finishCaseRename(const QString &path)
+{
+    const QByteArray target = native(path), hidden = caseRenameTemporary(target);
+    const int err = renameWithoutReplacing(hidden.constData(), target.constData());
+    return err ? fileCallFailure(err, {&target}) : FileError::none();
+}
+
+void removeAbandonedCopies(const QString &folder)
+{
+    QByteArray base = native(folder);
+    if (!base.endsWith('/'))
+        base += '/';
+    QList<QByteArray> abandoned;
+    if (DIR *dir = opendir(base.constData())) {
+        while (const dirent *entry = readdir(dir))
+            if (isTemporaryName(entry->d_name))
+                abandoned << base + entry->d_name;
+        closedir(dir);
+    }
+    for (const QByteArray &path : abandoned) {
+        const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0)
+            continue;
+        struct stat opened, named;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
+            && lstat(path.constData(), &named) == 0 && named.st_ino == opened.st_ino)
+            unlink(path.constData());
+        close(fd);
+    }
 }
 
 // The original is made durable first: the duplicate may be the only copy that
@@ -212,7 +271,7 @@ FileError removeDuplicate(const QString &duplicate, const QString &original)
     int err = syncFileAndFolder(kept);
     if (!err && unlink(copy.constData()) != 0)
         err = errno;
-    return err ? fileFailure(err, {&copy}) : FileError::none();
+    return err ? fileCallFailure(err, {&copy}) : FileError::none();
 }
 
 } // namespace quorin

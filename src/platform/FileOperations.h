@@ -6,10 +6,17 @@
 #include <QDateTime>
 #include <QString>
 
+#include <functional>
+#include <initializer_list>
+
 namespace quorin {
 
 // Every change the program makes on disk goes through these. None of them ever
 // replaces an existing file: a taken target fails with FileAlreadyExists.
+
+// The failure of a call on files, errno as the program's code: a folder
+// missing on one of the paths is told apart from a missing file.
+FileError fileCallFailure(int err, std::initializer_list<const QByteArray *> paths);
 
 // True for a folder itself; a symbolic link to a folder is not one.
 bool isFolder(const QString &path);
@@ -43,6 +50,11 @@ bool nameNotHeldAt(const QString &path);
 // it fails with PathFileAccessError.
 bool tooLong(const QString &path);
 
+// True for a file system reached through FUSE, such as a memory card mounted
+// by fusefat or exfat-fuse, where positioned reads and writes cannot be
+// trusted the way a kernel file system's can.
+bool isOnFuse(const QString &path);
+
 FileError createFolder(const QString &path);
 // Makes the folder's entries (a new file's name among them) durable.
 FileError syncFolder(const QString &path);
@@ -50,15 +62,30 @@ FileError removeFolder(const QString &path);
 FileError deleteFile(const QString &path);
 
 // Renames or moves a file. Across file systems the file is copied, flushed and
-// only then removed from where it was. On a file system that cannot hold a
-// character of the new name (FAT), nothing is tried: nameNotHeld.
-FileError moveFile(const QString &from, const QString &to);
+// only then removed from where it was; copyWhole runs once the copy is whole,
+// just before it takes its name, so a caller can note that the bytes now stand
+// under both names. On a file system that cannot hold a character of the new
+// name (FAT), nothing is tried: nameNotHeld.
+FileError moveFile(const QString &from, const QString &to, const std::function<void()> &copyWhole = {});
 
 // Copies a file with its mode and modification time where the target can keep
 // them, a symbolic link as a link (refused with 75 where the target has none).
 // The target's name only ever holds a whole copy: the copy is written under a
 // hidden ".quorin-XXXXXX" name beside it first.
 FileError copyFile(const QString &from, const QString &to);
+
+// True when a file stands under exactly this name. Where the other spelling
+// differs from it in case only, the folder's listing decides, since a file
+// system that ignores case finds the file under either spelling.
+bool existsAsSpelled(const QString &path, const QString &otherSpelling);
+
+// A change of case cut short between its two steps leaves the file under a
+// hidden name: gives it the name `path` back. FileNotFound when it is not there.
+FileError finishCaseRename(const QString &path);
+
+// Removes the hidden files that copies cut short left in a folder: only those
+// that no live process holds locked while writing them.
+void removeAbandonedCopies(const QString &folder);
 
 // For a move across file systems cut short after its copy was whole: when
 // duplicate holds exactly the bytes of original (or, as links, the same

@@ -4,6 +4,7 @@
 #include "FolderListing.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 
 #include <cerrno>
 #include <cstdio>
@@ -73,6 +74,23 @@ bool isCaseOnlyRename(const char *from, const char *to)
     return sameNameIgnoringCase(QByteArrayView(from), target) && !listingHolds(folderOf(target), nameOf(target));
 }
 
+// FAT through FUSE hangs for ever on a rename that changes only case; through a
+// hidden name in between it does not. The hidden name is checked to be free,
+// since a plain rename would replace it.
+int renameCaseThroughHiddenName(const char *from, const char *to)
+{
+    const QByteArray hidden = caseRenameTemporary(to);
+    struct stat info;
+    if (lstat(hidden.constData(), &info) == 0)
+        return EEXIST;
+    if (const int err = plainRename(from, hidden.constData()))
+        return err;
+    const int err = plainRename(hidden.constData(), to);
+    if (err)
+        plainRename(hidden.constData(), from);
+    return err;
+}
+
 } // namespace
 
 bool fatCanHold(QByteArrayView name)
@@ -94,6 +112,25 @@ bool sameNameIgnoringCase(QByteArrayView first, QByteArrayView second)
            && nameFromBytes(nameOf(first)).compare(nameFromBytes(nameOf(second)), Qt::CaseInsensitive) == 0;
 }
 
+bool isListedUnderItsName(QByteArrayView path)
+{
+    return listingHolds(folderOf(path), nameOf(path));
+}
+
+QByteArray caseRenameTemporary(QByteArrayView path)
+{
+    static constexpr char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const QByteArray folded = nameFromBytes(path).toCaseFolded().toUtf8();
+    const QByteArray digest = QCryptographicHash::hash(folded, QCryptographicHash::Sha256);
+    QByteArray name = ".quorin-";
+    for (int i = 0; i < 6; ++i)
+        name += Alphabet[quint8(digest[i]) % (sizeof Alphabet - 1)];
+    QByteArray hidden = folderOf(path).toByteArray();
+    if (!hidden.endsWith('/'))
+        hidden += '/';
+    return hidden + name;
+}
+
 int renameWithoutReplacing(const char *from, const char *to)
 {
     int err = 0;
@@ -104,7 +141,7 @@ int renameWithoutReplacing(const char *from, const char *to)
     if (err == NoHardLinks)
         err = renameAfterCheck(from, to);
     if (err == EEXIST && isCaseOnlyRename(from, to))
-        err = plainRename(from, to);
+        err = renameCaseThroughHiddenName(from, to);
     return err;
 }
 

@@ -23,4 +23,11 @@ QByteArrayView folderOf(QByteArrayView path);
 // Two names in one folder that differ at most in case: on FAT, one file.
 bool sameNameIgnoringCase(QByteArrayView first, QByteArrayView second);
 
+// True when the path's folder lists an entry under exactly the path's name.
+bool isListedUnderItsName(QByteArrayView path);
+
+// The hidden name a change of case goes through: the same for both spellings,
+// so a rename cut short between its two steps can be found and finished.
+QByteArray caseRenameTemporary(QByteArrayView path);
+
 } // namespace quorin

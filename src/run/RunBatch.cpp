@@ -9,20 +9,13 @@
 #include "log/RecordStates.h"
 #include "log/RenameLog.h"
 #include "log/StopRun.h"
+#include "platform/CopyBatch.h"
 #include "platform/FileOperations.h"
 
 namespace quorin {
 namespace {
 
 enum class Step { Next, Stop, End, LogFailed };
-
-// A file that already carries its new name has nothing to do.
-FileError carryOutFile(const PlannedRename &record, bool copy)
-{
-    if (record.OldPath == record.NewPath)
-        return pathExists(record.OldPath) ? FileError::none() : FileError::withCode(FileNotFound);
-    return copy ? copyFile(record.OldPath, record.NewPath) : moveFile(record.OldPath, record.NewPath);
-}
 
 class BatchRun final : private PlanSink {
 public:
@@ -34,6 +27,8 @@ private:
     FileError take(const PlannedRename &rename) override { return log_.AppendLogRecord(rename); }
     Step execute();
     Step carryOut(const PlannedRename &record);
+    bool placeCopies();
+    bool note(qint64 record, const FileError &result, RecordState done);
     void complete();
     void refuseLog(const FileError &error);
     RunReport finish(RunReport::Ending ending);
@@ -42,6 +37,7 @@ private:
     const RenameJob start_;
     RenameLog log_;
     RecordStates states_;
+    CopyBatch copies_;
     NameCounters counters_;
     RunReport report_;
 };
@@ -115,29 +111,64 @@ Step BatchRun::execute()
         if (const Step step = carryOut(record); step != Step::Next)
             return step;
     }
+    if (!placeCopies())
+        return Step::End;
     log_.closeReading();
     states_.close();
     return Step::Next;
 }
 
+// A copy waits in the batch for the sync that comes before its name; a
+// rename or move is done at once.
 Step BatchRun::carryOut(const PlannedRename &record)
 {
-    const bool copy = host_.currentJob().CopyToDestination;
-    const FileError result = carryOutFile(record, copy);
-    if (!RunErrorRule.passesOver(result)) {
-        endWithGeneralError(host_, result);
-        return Step::End;
+    const qint64 number = counters_.PlannedCount;
+    if (record.OldPath == record.NewPath) {
+        // The file already carries its new name: nothing is to be done.
+        const FileError found = pathExists(record.OldPath) ? FileError::none() : FileError::withCode(FileNotFound);
+        if (!note(number, found, RecordState::Renamed))
+            return Step::End;
+    } else if (host_.currentJob().CopyToDestination) {
+        const FileError staged = copies_.add(record.OldPath, record.NewPath, number);
+        if ((staged.failed() && !note(number, staged, RecordState::Copied)) || (copies_.full() && !placeCopies()))
+            return Step::End;
+    } else {
+        const FileError moved =
+            moveFile(record.OldPath, record.NewPath, [&] { states_.set(number, RecordState::CopyPlaced); });
+        if (!note(number, moved, RecordState::Renamed))
+            return Step::End;
     }
-    ++(result.nameNotHeld ? report_.leftAlone : result.failed() ? report_.passedOver : report_.done);
-    states_.set(counters_.PlannedCount,
-                result.failed() ? RecordState::PassedOver : copy ? RecordState::Copied : RecordState::Renamed);
     host_.setProgress(progress::Renaming, ++counters_.PlannedCount);
     host_.processEvents();
     if (!host_.stopRequested())
         return Step::Next;
+    if (!placeCopies())
+        return Step::End;
     closeAllFiles();
     RollBackRun(host_, log_.path(), counters_.PlannedCount);
     return Step::Stop;
+}
+
+bool BatchRun::placeCopies()
+{
+    bool passedOver = true;
+    copies_.place([&](qint64 record, const FileError &result) {
+        passedOver = passedOver && note(record, result, RecordState::Copied);
+    });
+    return passedOver;
+}
+
+// Counts one record's outcome and notes it beside the log; a failure the run
+// does not pass over ends the program.
+bool BatchRun::note(qint64 record, const FileError &result, RecordState done)
+{
+    if (!RunErrorRule.passesOver(result)) {
+        endWithGeneralError(host_, result);
+        return false;
+    }
+    ++(result.nameNotHeld ? report_.leftAlone : result.failed() ? report_.passedOver : report_.done);
+    states_.set(record, result.failed() ? RecordState::PassedOver : done);
+    return true;
 }
 
 void BatchRun::complete()

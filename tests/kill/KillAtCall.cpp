@@ -5,6 +5,8 @@
 // process with SIGKILL just before the call numbered QUORIN_KILL_AT, so that a
 // test can stop a run or a restore between any two of its steps, the same way
 // on every machine. QUORIN_KILL_AT unset or 0 counts without killing.
+// QUORIN_PAUSE_AT pauses the process instead, just before that call: it makes
+// the file QUORIN_PAUSE_FILE and waits until the test removes it.
 #include <atomic>
 #include <cstdarg>
 #include <cstdlib>
@@ -27,16 +29,41 @@ long killAt()
     return at;
 }
 
-void count()
-{
-    if (++calls == killAt())
-        raise(SIGKILL);
-}
-
 template <typename F>
 F next(const char *name)
 {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+long pauseAt()
+{
+    static const long at = [] {
+        const char *text = std::getenv("QUORIN_PAUSE_AT");
+        return text ? std::atol(text) : 0L;
+    }();
+    return at;
+}
+
+// Made through the real open and close, so the pause counts no call of its own.
+void pause()
+{
+    const char *marker = std::getenv("QUORIN_PAUSE_FILE");
+    if (!marker)
+        return;
+    const int fd = next<int (*)(const char *, int, ...)>("open")(marker, O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        close(fd);
+    while (access(marker, F_OK) == 0)
+        usleep(1000);
+}
+
+void count()
+{
+    const long call = ++calls;
+    if (call == killAt())
+        raise(SIGKILL);
+    if (call == pauseAt())
+        pause();
 }
 
 bool isRegular(int fd)
