@@ -141,8 +141,9 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
                                                                       : QRandomGenerator::system()->generate();
     QRandomGenerator random(seed);
     std::printf("seed %u\n", seed);
-    int kills = 0, leftovers = 0;
+    int leftovers = 0;
     for (const Mode &mode : modes) {
+        int kills = 0;
         SCOPED_TRACE(mode.name);
         const QStringList common = {"run", "--type", "jpg", "--add", "n", "--style", "1", "--yes"};
         const QStringList run = common + mode.options;
@@ -173,8 +174,9 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
             if (HasFailure())
                 return;
         }
+        std::printf("%s: %d kills\n", mode.name, kills);
     }
-    std::printf("%d kills, %d temporary files left behind\n", kills, leftovers);
+    std::printf("%d temporary files left behind\n", leftovers);
 }
 
 // Two processes on one folder: a run paused at each of its steps that holds
