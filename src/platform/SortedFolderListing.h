@@ -25,6 +25,8 @@ public:
     // Asked to stop while reading or sorting: nothing is handed out.
     bool stopped() const { return stopped_; }
     bool next(FolderEntry &entry);
+    std::size_t size() const { return slots_.size(); }
+    qsizetype nameBytes() const { return names_.size(); }
     // The place in name order of the entry last handed out, and the name held
     // at such a place, as the file system holds it.
     quint32 position() const { return quint32(next_ - 1); }

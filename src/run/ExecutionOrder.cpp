@@ -13,8 +13,13 @@ enum class Mark : quint8 { Waiting, OnPath, HandedOut };
 
 } // namespace
 
-ExecutionOrder::ExecutionOrder(const QString &folder, OldName oldName) : folder_(folder), oldName_(std::move(oldName))
+ExecutionOrder::ExecutionOrder(const QString &folder, OldName oldName, std::size_t entries, qsizetype nameBytes)
+    : folder_(folder), oldName_(std::move(oldName))
 {
+    positions_.reserve(entries);
+    newEnds_.reserve(entries);
+    wholePath_.reserve(entries);
+    newTexts_.reserve(nameBytes);
 }
 
 bool ExecutionOrder::canChain(const QString &folder, const QString &targetFolder)

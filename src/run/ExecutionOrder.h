@@ -23,8 +23,10 @@ class ExecutionOrder final {
 public:
     using OldName = std::function<QByteArrayView(quint32 position)>;
 
-    // folder: the scanned folder's path; oldName: a listed name by its place.
-    ExecutionOrder(const QString &folder, OldName oldName);
+    // folder: the scanned folder's path; oldName: a listed name by its place;
+    // entries: how many the listing holds, and their names' bytes, at most as
+    // many records, whose room is taken at once rather than doubled as they come.
+    ExecutionOrder(const QString &folder, OldName oldName, std::size_t entries, qsizetype nameBytes);
     Q_DISABLE_COPY_MOVE(ExecutionOrder)
 
     // Only a folder whose files are renamed into that same folder can hold a

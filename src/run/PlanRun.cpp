@@ -93,7 +93,8 @@ Step Planner::planFolder(const QString &folder)
         counters_.SequenceNumber = folderJob.ContinuousNumbering ? counters_.PlannedCount : 0;
     order_.reset();
     if (!folderJob.CopyToDestination && ExecutionOrder::canChain(folder, cleaned(folderJob).targetFolder(folder)))
-        order_.emplace(folder, [&listing](quint32 position) { return listing.nameAt(position); });
+        order_.emplace(folder, [&listing](quint32 position) { return listing.nameAt(position); }, listing.size(),
+                       listing.nameBytes());
     FolderEntry entry;
     while (listing.next(entry)) {
         if (const Step step = planFile(entry, folder, folderJob, listing.position()); step != Step::Next)
