@@ -97,6 +97,7 @@ TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
     host.job.SourceFolder = card->root();
     host.job.AddText = "x:";
     const auto onCardBefore = snapshot(card->root());
+    EXPECT_EQ(previewCounts(), Counts(0, 0, 2)) << "the preview knows what the card cannot hold";
     report = run();
     EXPECT_EQ(report.ending, RunReport::Ending::Completed);
     EXPECT_EQ(report.leftAlone, 2);

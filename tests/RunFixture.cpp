@@ -94,6 +94,13 @@ struct Rows final : PreviewSink {
     explicit Rows(FakeHost &h) : host(h) {}
 };
 
+Counts RunFixture::previewCounts()
+{
+    Rows rows(host);
+    const PreviewReport report = PreviewRun(host, rows);
+    return {report.done, report.passedOver, report.leftAlone};
+}
+
 void RunFixture::roundTrip(const RoundTrip &trip)
 {
     SCOPED_TRACE(trip.what);

@@ -43,6 +43,8 @@ protected:
     QList<PlannedRename> logRecords(const QString &path) const;
     RunReport run() { return StartRun(host); }
     RestoreReport restore(const QString &path) { return RestoreChosenLog(host, path); }
+    // What a preview of the job counts: done, passed over, left alone.
+    Counts previewCounts();
     void expectIdle() const;
 
     // The job the fixture starts with.
