@@ -205,8 +205,9 @@ TEST_F(KilledRun, secondProcessOnOneFolder_isKeptOutWhileTheFirstHoldsItsLog)
             if (holdsLog) {
                 ++keptOut;
                 EXPECT_EQ(cli(run), 3);
-                if (QFile::exists(logFolder + "/RestoreJPG.log"))
+                if (QFile::exists(logFolder + "/RestoreJPG.log")) {
                     EXPECT_EQ(cli({"restore", "--yes", logFolder + "/RestoreJPG.log"}), 3);
+                }
                 EXPECT_EQ(snapshot(dir.path()), whilePaused);
             }
             QFile::remove(paused);

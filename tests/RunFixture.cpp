@@ -166,10 +166,12 @@ void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) con
     QByteArray states = file.readAll();
     const qsizetype header = states.size() - records.size();
     for (qsizetype i = records.size() - 1; i >= carriedOut; --i) {
-        if (states[header + i] == 'r' && records[i].NewPath != records[i].OldPath)
+        if (states[header + i] == 'r' && records[i].NewPath != records[i].OldPath) {
             EXPECT_FALSE(moveFile(records[i].NewPath, records[i].OldPath).failed());
-        if (states[header + i] == 'c')
+        }
+        if (states[header + i] == 'c') {
             EXPECT_TRUE(QFile::remove(records[i].NewPath));
+        }
         states[header + i] = 'p';
     }
     file.seek(0);
