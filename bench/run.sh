@@ -68,10 +68,14 @@ compare "copy run" \
   --prepare "rm -rf '$out' && mkdir '$out'" "$cli run --source '$copysrc' --copy --dest '$out' ${run_args[*]}" \
   --prepare "rm -rf '$out' && mkdir '$out'" "$base copy '$copysrc' '$out'"
 
+# Renumbering file0.txt, file1.txt, … as file1.txt, file2.txt, …: every new
+# name but the last is the old name of the next file, one chain through all.
+chain_args=(--type TXT --add file --drop-old-name --style 1 --yes)
 echo "Peak memory (maximum resident set size, KiB):"
 for n in 10000 "$peak_files"; do
   rm -rf "$flat" && "$base" make "$flat" 1 "$n"
   run_kib=$(peak "$cli" run --source "$flat" "${run_args[@]}")
   restore_kib=$(peak "$cli" restore --yes "$flat/Restore/RestoreTXT.log")
-  echo "  $n files: run $run_kib, restore $restore_kib"
+  chain_kib=$(peak "$cli" run --source "$flat" "${chain_args[@]}")
+  echo "  $n files: run $run_kib, restore $restore_kib, renumbering chain $chain_kib"
 done

@@ -29,6 +29,9 @@ struct Mode {
     // The earlier run whose log the killed run finds in its place, and where
     // the files and the logs go.
     QString earlierSource, destination;
+    QString source;
+    // The earlier run's own options, where they differ.
+    QStringList earlierOptions = {};
 };
 
 // QUORIN_KILL_LONG=1 for the long run: more files, two large ones so that
@@ -70,11 +73,16 @@ protected:
     // Flat and nested, with Chinese names.
     void makeTree() const
     {
-        QStringList names = {"src/a.jpg", "src/b.jpg", "src/sub/照片.jpg", "src2/d.jpg", "src2/e.jpg"};
+        // Renumbered with the files an earlier move brought, most new names are
+        // old names of other files.
+        QStringList names = {"src/a.jpg", "src/b.jpg", "src/sub/照片.jpg", "src2/d.jpg", "src2/e.jpg",
+                             "chain/n0.jpg", "chain/n1.jpg", "chain/n3.jpg", "chain/n4.jpg", "chain/n5.jpg", "chain/n9.jpg"};
         for (int i = 0; i < scale.extraFiles; ++i)
             names << QStringLiteral("src/%1文件%2.jpg").arg(i % 3 == 0 ? "" : i % 3 == 1 ? "sub/" : "deep/er/").arg(i);
+        // The renumbered files are copies of one photo: a file that holds the
+        // same bytes as another is still not the other.
         for (const QString &name : names)
-            dir.write(name, "content of " + name.toUtf8());
+            dir.write(name, name.startsWith(u"chain/") ? QByteArray("one photo") : "content of " + name.toUtf8());
         for (int i = 0; i < scale.largeFiles; ++i)
             dir.write(QStringLiteral("src/large%1.jpg").arg(i), QByteArray(3 << 20, char('a' + i)));
         dir.makeFolder("out");
@@ -118,25 +126,28 @@ protected:
 
 TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
 {
-    const QString src = dir.file("src"), src2 = dir.file("src2"), out = dir.file("out");
-    QList<Mode> modes = {{"in place with sub-folders", {"--subdirs"}, src, src},
-                         {"copy", {"--copy", "--dest", out}, src2, out},
-                         {"move", {"--move", "--dest", out}, src2, out}};
+    const QString src = dir.file("src"), src2 = dir.file("src2"), out = dir.file("out"), chain = dir.file("chain");
+    QList<Mode> modes = {{"in place with sub-folders", {"--prefix", "--subdirs"}, src, src, src},
+                         {"copy", {"--prefix", "--copy", "--dest", out}, src2, out, src},
+                         {"move", {"--prefix", "--move", "--dest", out}, src2, out, src},
+                         {"renumbering chains", {"--drop-old-name"}, src2, chain, chain, {"--prefix", "--move", "--dest", chain}}};
     // A move into another file system copies each file, then removes it.
     QTemporaryDir shm(QStringLiteral("/dev/shm/quorin-kill-XXXXXX"));
     if (shm.isValid() && QStorageInfo(shm.path()) != QStorageInfo(dir.path()))
-        modes.append({"move across file systems", {"--move", "--dest", shm.path()}, src2, shm.path()});
+        modes.append({"move across file systems", {"--prefix", "--move", "--dest", shm.path()}, src2, shm.path(), src});
     // Kills at random times come from a seed that is printed, so a failure
     // can be run again exactly: QUORIN_KILL_SEED=N.
     const quint32 seed = qEnvironmentVariableIsSet("QUORIN_KILL_SEED") ? quint32(qEnvironmentVariableIntValue("QUORIN_KILL_SEED"))
                                                                       : QRandomGenerator::system()->generate();
     QRandomGenerator random(seed);
     std::printf("seed %u\n", seed);
-    int kills = 0, leftovers = 0;
+    int leftovers = 0;
     for (const Mode &mode : modes) {
+        int kills = 0;
         SCOPED_TRACE(mode.name);
-        const QStringList run = QStringList{"run", "--type", "jpg", "--add", "n", "--prefix", "--style", "1", "--yes"}
-                                + mode.options;
+        const QStringList common = {"run", "--type", "jpg", "--add", "n", "--style", "1", "--yes"};
+        const QStringList run = common + mode.options;
+        const QStringList earlier = common + (mode.earlierOptions.isEmpty() ? mode.options : mode.earlierOptions);
         bool killed = true;
         for (long k = 1, timed = 0; killed || timed < scale.timedKills; ++k) {
             SCOPED_TRACE(k);
@@ -145,8 +156,8 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
             timed += afterMs > 0;
             makeTree();
             const auto before = snapshot(dir.path());
-            ASSERT_NE(cli(run + QStringList{"--source", mode.earlierSource}), Killed);
-            const bool thisKilled = cli(run + QStringList{"--source", src}, afterMs ? 0 : k, afterMs) == Killed;
+            ASSERT_NE(cli(earlier + QStringList{"--source", mode.earlierSource}), Killed);
+            const bool thisKilled = cli(run + QStringList{"--source", mode.source}, afterMs ? 0 : k, afterMs) == Killed;
             killed = killed && thisKilled;
             kills += thisKilled;
             // Some restores are killed too, halfway through, and run again.
@@ -156,15 +167,16 @@ TEST_F(KilledRun, atEveryStep_restoreLosesNothingAndReportsNoFalseFailure)
                 after.removeIf([](auto entry) { return entry.key().startsWith(u"out/"); });
             EXPECT_EQ(after, before);
             leftovers += temporaryFilesLeft();
-            for (const QString &folder : {src, src2, out})
+            for (const QString &folder : {src, src2, out, chain})
                 QDir(folder).removeRecursively();
             if (shm.isValid() && QDir(shm.path()).removeRecursively())
                 QDir().mkpath(shm.path());
             if (HasFailure())
                 return;
         }
+        std::printf("%s: %d kills\n", mode.name, kills);
     }
-    std::printf("%d kills, %d temporary files left behind\n", kills, leftovers);
+    std::printf("%d temporary files left behind\n", leftovers);
 }
 
 // Two processes on one folder: a run paused at each of its steps that holds
@@ -193,8 +205,9 @@ TEST_F(KilledRun, secondProcessOnOneFolder_isKeptOutWhileTheFirstHoldsItsLog)
             if (holdsLog) {
                 ++keptOut;
                 EXPECT_EQ(cli(run), 3);
-                if (QFile::exists(logFolder + "/RestoreJPG.log"))
+                if (QFile::exists(logFolder + "/RestoreJPG.log")) {
                     EXPECT_EQ(cli({"restore", "--yes", logFolder + "/RestoreJPG.log"}), 3);
+                }
                 EXPECT_EQ(snapshot(dir.path()), whilePaused);
             }
             QFile::remove(paused);

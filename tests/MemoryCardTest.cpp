@@ -97,6 +97,7 @@ TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
     host.job.SourceFolder = card->root();
     host.job.AddText = "x:";
     const auto onCardBefore = snapshot(card->root());
+    EXPECT_EQ(previewCounts(), Counts(0, 0, 2)) << "the preview knows what the card cannot hold";
     report = run();
     EXPECT_EQ(report.ending, RunReport::Ending::Completed);
     EXPECT_EQ(report.leftAlone, 2);
@@ -124,8 +125,9 @@ TEST_P(MemoryCardTest, caseOnlyRuns_restoreEveryFile_evenAfterAKill)
         EXPECT_EQ(report.done, 3);
         EXPECT_EQ(names(card->root()), QStringList({"IMG1.jpg", "IMG2.jpg", "IMG3.jpg"}));
         asKilledAfter(report.logPath, carriedOut);
-        if (carriedOut == 0)
+        if (carriedOut == 0) {
             ASSERT_TRUE(QFile::rename(onCard("img2.jpg"), QString::fromUtf8(caseRenameTemporary(onCard("img2.jpg").toUtf8()))));
+        }
         EXPECT_TRUE(restore(report.logPath).everyFileRestored());
         EXPECT_EQ(snapshot(card->root()), before);
     }

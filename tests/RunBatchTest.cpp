@@ -74,6 +74,36 @@ TEST_F(RunBatchTest, runsOfOtherKinds_restoreEveryFile)
          {"p001a.jpg", "p002tab\there.jpg", "p003" + marked}},
         {"a move into another folder", [this] { makeFiles({"a.jpg", "b.jpg", "c.txt"}); moveInto(dir.file("out")); },
          {2, 0, 0}, {"p001a.jpg", "p002b.jpg"}},
+        // Renumbering: a new name is often the old name of another file of the run.
+        {"a numbered folder with a new photo in front",
+         [this] { makeFiles({"p001.jpg", "p002.jpg", "p003.jpg", "p004.jpg", "p005.jpg", "p006.jpg", "p000.jpg"}); dropOldNames(); },
+         {7, 0, 0}, {"p001.jpg", "p002.jpg", "p003.jpg", "p004.jpg", "p005.jpg", "p006.jpg", "p007.jpg"}},
+        {"the same renumbering again: every file has its new name already",
+         [this] { makeFiles({"p001.jpg", "p002.jpg", "p003.jpg"}); dropOldNames(); }, {3, 0, 0},
+         {"p001.jpg", "p002.jpg", "p003.jpg"}},
+        {"a photo removed from the middle",
+         [this] { makeFiles({"p001.jpg", "p002.jpg", "p004.jpg", "p005.jpg"}); dropOldNames(); }, {4, 0, 0},
+         {"p001.jpg", "p002.jpg", "p003.jpg", "p004.jpg"}},
+        {"a chain held up by a folder, which the run never renames",
+         [this] { makeFiles({"p001.jpg/x.txt", "p002.jpg", "p003.jpg"}); dropOldNames(); }, {0, 2, 0},
+         {"p001.jpg/x.txt", "p002.jpg", "p003.jpg"}},
+        {"across 9 to 10, in plain numbers",
+         [this] {
+             makeFiles({"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg", "p6.jpg", "p7.jpg", "p8.jpg", "p9.jpg"});
+             dropOldNames();
+             host.job.NumberStyle = "1";
+         },
+         {10, 0, 0}, {"p1.jpg", "p10.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg", "p6.jpg", "p7.jpg", "p8.jpg", "p9.jpg"}},
+        {"a move into the folder that holds the files of an earlier move, named through a link",
+         [this] {
+             makeFiles({"p001.jpg", "p002.jpg", "new.jpg"});
+             dropOldNames();
+             QFile::remove(dir.file("link"));
+             QFile::link(src(), dir.file("link"));
+             host.job.MoveToDestination = true;
+             host.job.DestinationFolder = dir.file("link");
+         },
+         {3, 0, 0}, {"p001.jpg", "p002.jpg", "p003.jpg"}},
     };
     if (shm.isValid()) {
         trips.push_back({"a move onto another file system",

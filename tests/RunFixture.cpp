@@ -2,9 +2,12 @@
 #include "RunFixture.h"
 
 #include "log/LogNames.h"
+#include "log/RecordStates.h"
 #include "log/RenameLog.h"
 #include "platform/FileOperations.h"
+#include "run/PreviewRun.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -41,6 +44,12 @@ void RunFixture::moveInto(const QString &folder)
     host.job.DestinationFolder = folder;
 }
 
+void RunFixture::dropOldNames()
+{
+    host.job.DropOldName = true;
+    host.job.placement = Placement::None;
+}
+
 void RunFixture::replaceInNames(const QString &find, const QString &replace)
 {
     host.job.AdvancedEdit = true;
@@ -68,31 +77,74 @@ QStringList RunFixture::planned(const QString &logPath) const
     return ::testing::AssertionSuccess();
 }
 
+// Rows of a preview as the log holds them, with the state the run should give each.
+struct Rows final : PreviewSink {
+    QList<PlannedRename> planned;
+    QList<RecordState> states;
+    FileError take(const PreviewRow &row) override
+    {
+        if (row.NewPath.isEmpty())
+            return {};
+        planned << PlannedRename{row.OldPath, row.NewPath};
+        const bool done = row.reason == RowReason::None || row.reason == RowReason::AlreadyNamed;
+        states << (!done ? RecordState::PassedOver : host.job.CopyToDestination ? RecordState::Copied : RecordState::Renamed);
+        return {};
+    }
+    FakeHost &host;
+    explicit Rows(FakeHost &h) : host(h) {}
+};
+
+Counts RunFixture::previewCounts()
+{
+    Rows rows(host);
+    const PreviewReport report = PreviewRun(host, rows);
+    return {report.done, report.passedOver, report.leftAlone};
+}
+
 void RunFixture::roundTrip(const RoundTrip &trip)
 {
     SCOPED_TRACE(trip.what);
     trip.setUp();
     const auto before = snapshot(src());
     const QString destination = host.job.DestinationFolder;
+    // The preview meets the same changes of settings midway as the run.
+    const RenameJob job = host.job;
+    Rows preview(host);
+    const PreviewReport previewed = PreviewRun(host, preview);
+    host.job = job;
+    host.progressKind = nullptr;
     const RunReport report = run();
     EXPECT_EQ(report.ending, RunReport::Ending::Completed);
     EXPECT_EQ(counts(report), trip.counts);
+    EXPECT_EQ(Counts(previewed.done, previewed.passedOver, previewed.leftAlone), trip.counts);
     if (!trip.destinationAfter.isEmpty()) {
         EXPECT_EQ(names(destination), trip.destinationAfter);
     }
-    // Every file the log does not name keeps its name, and only the files
-    // renamed are gone from their old names.
-    QStringList logged;
-    for (const PlannedRename &r : logRecords(report.logPath))
-        logged << r.OldPath.mid(src().size() + 1);
-    EXPECT_EQ(logged.size(), report.done + report.passedOver);
+    // The preview shows the log's records in the log's order, each with the
+    // outcome the run gave it. Each file the run renamed holds its bytes under
+    // its new name; every other file keeps its name.
+    const QList<PlannedRename> records = logRecords(report.logPath);
+    EXPECT_EQ(records, preview.planned);
+    RecordStates states;
+    states.open(report.logPath);
     const auto after = snapshot(src());
-    qint64 stayed = 0;
-    for (const QString &name : before.keys()) {
-        stayed += after.contains(name);
-        EXPECT_TRUE(after.contains(name) || logged.contains(name)) << name.toStdString() << " is not under its name";
+    QStringList logged;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QString old = records[i].OldPath.mid(src().size() + 1);
+        logged << old;
+        const std::optional<RecordState> state = states.state(i);
+        EXPECT_EQ(state, i < preview.states.size() ? preview.states[i] : RecordState::Pending) << old.toStdString();
+        if (state == RecordState::Renamed || state == RecordState::Copied) {
+            EXPECT_EQ(QCryptographicHash::hash(readAll(records[i].NewPath), QCryptographicHash::Sha256), before[old]);
+        }
     }
-    EXPECT_EQ(stayed, before.size() - report.done);
+    EXPECT_EQ(logged.size(), report.done + report.passedOver);
+    for (const QString &name : before.keys()) {
+        if (!logged.contains(name) || states.state(logged.indexOf(name)) != RecordState::Renamed) {
+            EXPECT_EQ(after.value(name), before[name]) << name.toStdString() << " is not under its name";
+        }
+    }
+    states.close();
     if (report.leftAlone > 0) {
         EXPECT_TRUE(host.lastBox()->prompt.endsWith(
             QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
@@ -114,10 +166,12 @@ void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) con
     QByteArray states = file.readAll();
     const qsizetype header = states.size() - records.size();
     for (qsizetype i = records.size() - 1; i >= carriedOut; --i) {
-        if (states[header + i] == 'r')
+        if (states[header + i] == 'r' && records[i].NewPath != records[i].OldPath) {
             EXPECT_FALSE(moveFile(records[i].NewPath, records[i].OldPath).failed());
-        if (states[header + i] == 'c')
+        }
+        if (states[header + i] == 'c') {
             EXPECT_TRUE(QFile::remove(records[i].NewPath));
+        }
         states[header + i] = 'p';
     }
     file.seek(0);

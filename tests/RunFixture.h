@@ -43,6 +43,8 @@ protected:
     QList<PlannedRename> logRecords(const QString &path) const;
     RunReport run() { return StartRun(host); }
     RestoreReport restore(const QString &path) { return RestoreChosenLog(host, path); }
+    // What a preview of the job counts: done, passed over, left alone.
+    Counts previewCounts();
     void expectIdle() const;
 
     // The job the fixture starts with.
@@ -50,6 +52,8 @@ protected:
     // A copy run, or a move run, into `folder`, which is made first.
     void copyInto(const QString &folder);
     void moveInto(const QString &folder);
+    // Numbers the files anew, their old names dropped: "p001.jpg", …
+    void dropOldNames();
     // An advanced edit that replaces the first `find` in each name.
     void replaceInNames(const QString &find, const QString &replace);
     // The log's records, each as "old path below src" and "new name".

@@ -68,6 +68,29 @@ TEST_P(StopRunTest, stopWhileRenaming_undoesExactlyTheRecordsTried)
 
 INSTANTIATE_TEST_SUITE_P(FirstMiddleLast, StopRunTest, ::testing::Values(1, 4, 9));
 
+using StopWhileReading = RunFixture;
+
+// A large or slow folder is read a slice at a time, each slice followed by a
+// yield, so Esc is answered long before its first file is planned.
+TEST_F(StopWhileReading, largeFolder_yieldsWhileItIsRead_andAStopThereTouchesNothing)
+{
+    QStringList many;
+    for (int i = 0; i < 1000; ++i)
+        many << QStringLiteral("%1.jpg").arg(i);
+    makeFiles(many);
+    const auto before = snapshot(src());
+    host.onYield = [](FakeHost &h) { h.stop = true; };
+    EXPECT_EQ(run().ending, RunReport::Ending::Stopped);
+    EXPECT_EQ(host.progressKind, nullptr);
+    EXPECT_EQ(snapshot(src()), before);
+    EXPECT_FALSE(exists(dir.file("src/Restore")));
+
+    int beforeFirstFile = 0;
+    host.onYield = [&beforeFirstFile](FakeHost &h) { beforeFirstFile += h.progressKind == nullptr; };
+    EXPECT_EQ(run().done, 1000);
+    EXPECT_GE(beforeFirstFile, 1000 / 64);
+}
+
 using Chains = RunFixture;
 
 // The run renamed xa to xxa and then a to the freed name xa; only the reverse

@@ -56,6 +56,7 @@ TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnl
         {"tab in extension", [](RenameJob &j) { j.ChangeExtension = true; j.NewExtension = "p\tg"; }, "输入新后缀名", Unsafe},
         {"7 no destination", [](RenameJob &j) { j.DestinationFolder.clear(); j.FileType.clear(); }, "目录", "请指定一个目标目录，或使用原文件目录！"},
         {"8 missing destination", [](RenameJob &j) { j.DestinationFolder = "/no/such/place"; j.FileType.clear(); }, "指定文件夹不存在", "指定的目标文件夹不存在！请重新选择文件夹！"},
+        {"8 missing source, after the survey", [](RenameJob &j) { j.SourceFolder += "/gone"; j.FileType.clear(); }, "指定文件夹不存在", "指定的源文件夹不存在！请重新选择文件夹！"},
         {"9 no type", [](RenameJob &j) { j.FileType.clear(); }, "文件类型选择", "可别忘了选择要对哪种类型的文件进行重命名！"},
         {"6 advanced, no kind", [](RenameJob &j) { j.AdvancedEdit = true; j.AddText.clear(); j.NumberStyle.clear(); j.DestinationFolder.clear(); }, "选项设置", "你启用了高级选项，但没有设置任何项目！\n\n请设置其中的一个项目，或者不要选中该选项！"},
             {"advanced: insert text with slash", [](RenameJob &j) { j.Edit.InsertText = "x/"; }, "选项设置", Unsafe, true},

@@ -19,8 +19,10 @@ QByteArray escapedPath(const QString &path)
     return field;
 }
 
-FileError PlanPrinter::take(const PlannedRename &rename)
+FileError PlanPrinter::take(const PreviewRow &rename)
 {
+    if (rename.NewPath.isEmpty())
+        return {};
     const QByteArray line = nulSeparated_ ? rename.OldPath.toUtf8() + '\0' + rename.NewPath.toUtf8() + '\0'
                                           : escapedPath(rename.OldPath) + '\t' + escapedPath(rename.NewPath) + '\n';
     if (host_.printResult(line))

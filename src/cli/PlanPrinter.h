@@ -3,7 +3,7 @@
 
 #include "CliHost.h"
 
-#include "run/PlanRun.h"
+#include "run/PreviewRun.h"
 
 namespace quorin::cli {
 
@@ -13,11 +13,11 @@ QByteArray escapedPath(const QString &path);
 
 // Prints each planned rename of a preview on standard output: the old path, a
 // tab, the new path and a line feed; or, NUL-separated, each path as it is
-// followed by a NUL.
-class PlanPrinter final : public PlanSink {
+// followed by a NUL. A file with no new name is not printed.
+class PlanPrinter final : public PreviewSink {
 public:
     PlanPrinter(CliHost &host, bool nulSeparated) : host_(host), nulSeparated_(nulSeparated) {}
-    FileError take(const PlannedRename &rename) override;
+    FileError take(const PreviewRow &rename) override;
 
 private:
     CliHost &host_;

@@ -9,6 +9,7 @@ namespace quorin {
 struct PlannedRename final {
     QString OldPath;
     QString NewPath;
+    bool operator==(const PlannedRename &) const = default;
 };
 
 } // namespace quorin

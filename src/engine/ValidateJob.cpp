@@ -80,6 +80,8 @@ Refusal destinationRefusal(const RenameJob &job)
     if (!FolderExists(job.destinationPath()))
         return refusal(QStringLiteral("指定的目标文件夹不存在！请重新选择文件夹！"),
                        QStringLiteral("指定文件夹不存在"));
+    if (!FolderExists(asFolderPath(job.SourceFolder)))
+        return refusal(QStringLiteral("指定的源文件夹不存在！请重新选择文件夹！"), QStringLiteral("指定文件夹不存在"));
     if (job.FileType.isEmpty())
         return refusal(QStringLiteral("可别忘了选择要对哪种类型的文件进行重命名！"),
                        QStringLiteral("文件类型选择"));

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -145,6 +146,23 @@ bool pathExists(const QString &path)
 {
     struct stat info;
     return lstat(native(path).constData(), &info) == 0;
+}
+
+bool nameNotHeldAt(const QString &path)
+{
+    constexpr decltype(statfs::f_type) Fat = 0x4d44, ExFat = 0x2011BAB0;
+    const QByteArray target = native(path);
+    struct statfs info;
+    if (fatCanHold(QByteArrayView(target).sliced(target.lastIndexOf('/') + 1))
+        || statfs(folderOf(target).toByteArray().constData(), &info) != 0)
+        return false;
+    return info.f_type == Fat || info.f_type == ExFat || isOnFuse(path.left(path.lastIndexOf(u'/') + 1));
+}
+
+bool tooLong(const QString &path)
+{
+    const QByteArray target = native(path);
+    return target.size() >= PATH_MAX || target.size() - target.lastIndexOf('/') - 1 > NAME_MAX;
 }
 
 bool isOnFuse(const QString &path)

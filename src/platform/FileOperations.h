@@ -42,6 +42,14 @@ FileIdentity identityOf(const QString &path);
 QString temporaryName();
 bool isTemporaryName(QByteArrayView name);
 
+// True where moveFile would leave the file alone as nameNotHeld: a name FAT
+// cannot hold, in a folder on FAT, exFAT or a file system through FUSE.
+bool nameNotHeldAt(const QString &path);
+
+// True for a path, or a last name, longer than the system takes: a rename to
+// it fails with PathFileAccessError.
+bool tooLong(const QString &path);
+
 // True for a file system reached through FUSE, such as a memory card mounted
 // by fusefat or exfat-fuse, where positioned reads and writes cannot be
 // trusted the way a kernel file system's can.

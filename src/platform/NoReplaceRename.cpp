@@ -35,16 +35,6 @@ int renameByLink(const char *from, const char *to)
     return 0;
 }
 
-// What a FAT directory entry cannot hold; such a name may even make the file
-// system drop the file it was given for.
-bool fatCanHold(QByteArrayView name)
-{
-    for (const char c : name)
-        if (static_cast<unsigned char>(c) < 0x20 || QByteArrayView(R"("*:<>?\|)").contains(c))
-            return false;
-    return !name.endsWith('.') && !name.endsWith(' ');
-}
-
 int plainRename(const char *from, const char *to) { return std::rename(from, to) == 0 ? 0 : errno; }
 
 // FAT and exFAT through FUSE know neither the flag nor hard links. There the
@@ -102,6 +92,14 @@ int renameCaseThroughHiddenName(const char *from, const char *to)
 }
 
 } // namespace
+
+bool fatCanHold(QByteArrayView name)
+{
+    for (const char c : name)
+        if (static_cast<unsigned char>(c) < 0x20 || QByteArrayView(R"("*:<>?\|)").contains(c))
+            return false;
+    return !name.endsWith('.') && !name.endsWith(' ');
+}
 
 QByteArrayView folderOf(QByteArrayView path)
 {

@@ -13,6 +13,10 @@ inline constexpr int NameNotHeld = -1;
 // target) or NameNotHeld. Both paths are on one file system.
 int renameWithoutReplacing(const char *from, const char *to);
 
+// What a FAT directory entry cannot hold; such a name may even make the file
+// system drop the file it was given for.
+bool fatCanHold(QByteArrayView name);
+
 // The folder part of a path, "/" for a file in the root.
 QByteArrayView folderOf(QByteArrayView path);
 

@@ -5,19 +5,32 @@
 
 #include <QByteArray>
 
+#include <functional>
 #include <vector>
 
 namespace quorin {
+
+// Called now and then while a folder is read and sorted, so that a large or
+// slow folder never keeps the window from answering; false stops the reading.
+using KeepGoing = std::function<bool()>;
 
 // The entries of one folder read whole, then handed out in name order
 // (compareNames), "." and ".." among them where the file system lists them. The names are held in one buffer, so
 // memory grows with the folder's names and not with a string per entry.
 class SortedFolderListing final {
 public:
-    SortedFolderListing(const QString &folderPath, AttributeMask mask);
+    SortedFolderListing(const QString &folderPath, AttributeMask mask, const KeepGoing &keepGoing);
     Q_DISABLE_COPY_MOVE(SortedFolderListing)
 
+    // Asked to stop while reading or sorting: nothing is handed out.
+    bool stopped() const { return stopped_; }
     bool next(FolderEntry &entry);
+    std::size_t size() const { return slots_.size(); }
+    qsizetype nameBytes() const { return names_.size(); }
+    // The place in name order of the entry last handed out, and the name held
+    // at such a place, as the file system holds it.
+    quint32 position() const { return quint32(next_ - 1); }
+    QByteArrayView nameAt(quint32 position) const { return nameOf(slots_[position]); }
 
 private:
     struct Slot final {
@@ -26,10 +39,13 @@ private:
         bool isFolder;
     };
     QByteArrayView nameOf(const Slot &slot) const { return QByteArrayView(names_).sliced(slot.offset, slot.length); }
+    void read(const QString &folderPath, AttributeMask mask, const KeepGoing &keepGoing);
+    void sort(const KeepGoing &keepGoing);
 
     QByteArray names_;
     std::vector<Slot> slots_;
     std::size_t next_ = 0;
+    bool stopped_ = false;
 };
 
 } // namespace quorin

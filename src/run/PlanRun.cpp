@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "PlanRun.h"
 
+#include "ExecutionOrder.h"
+
 #include "engine/NewName.h"
 #include "log/LogNames.h"
 #include "log/RenameLog.h"
@@ -8,6 +10,7 @@
 #include "platform/SortedFolderListing.h"
 
 #include <deque>
+#include <optional>
 
 namespace quorin {
 namespace {
@@ -26,7 +29,9 @@ public:
 private:
     Step plan();
     Step planFolder(const QString &folder);
-    Step planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob);
+    Step planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob, quint32 position);
+    Step handOut();
+    bool keepGoing();
     RenameJob fileJob(const RenameJob &folderJob);
     bool isLogFolderFile(const QString &name) const;
 
@@ -37,6 +42,7 @@ private:
     bool inLogFolder_ = false;
     NameCounters counters_;
     std::deque<QString> folderQueue_;
+    std::optional<ExecutionOrder> order_;
     PlanReport report_;
 };
 
@@ -68,25 +74,57 @@ Step Planner::plan()
     return Step::Next;
 }
 
+bool Planner::keepGoing()
+{
+    host_.processEvents();
+    return !host_.stopRequested();
+}
+
+// A folder whose files are renamed within it is planned whole before its
+// records are handed on, in the order in which they can be carried out.
 Step Planner::planFolder(const QString &folder)
 {
-    SortedFolderListing listing(folder, start_.attributeMask());
+    SortedFolderListing listing(folder, start_.attributeMask(), [this] { return keepGoing(); });
+    if (listing.stopped())
+        return Step::Stop;
     inLogFolder_ = logFolder_.valid && identityOf(folder) == logFolder_;
     const RenameJob folderJob = host_.currentJob();
     if (!folderJob.AdvancedEdit)
         counters_.SequenceNumber = folderJob.ContinuousNumbering ? counters_.PlannedCount : 0;
+    order_.reset();
+    if (!folderJob.CopyToDestination && ExecutionOrder::canChain(folder, cleaned(folderJob).targetFolder(folder)))
+        order_.emplace(folder, [&listing](quint32 position) { return listing.nameAt(position); }, listing.size(),
+                       listing.nameBytes());
     FolderEntry entry;
     while (listing.next(entry)) {
-        if (const Step step = planFile(entry, folder, folderJob); step != Step::Next)
+        if (const Step step = planFile(entry, folder, folderJob, listing.position()); step != Step::Next)
             return step;
-        host_.processEvents();
-        if (host_.stopRequested())
+        if (!keepGoing())
             return Step::Stop;
     }
-    return Step::Next;
+    return handOut();
 }
 
-Step Planner::planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob)
+Step Planner::handOut()
+{
+    if (!order_)
+        return Step::Next;
+    Step step = Step::Next;
+    order_->handOut([this, &step](const PlannedRename &rename) {
+        if (FileError taken = sink_.take(rename); taken.failed()) {
+            report_.sinkError = taken;
+            step = Step::SinkFailed;
+        } else if (!keepGoing()) {
+            step = Step::Stop;
+        }
+        return step == Step::Next;
+    });
+    order_.reset();
+    return step;
+}
+
+Step Planner::planFile(const FolderEntry &entry, const QString &folder, const RenameJob &folderJob,
+                       quint32 position)
 {
     if (entry.name == u"." || entry.name == u"..")
         return Step::Next;
@@ -104,8 +142,13 @@ Step Planner::planFile(const FolderEntry &entry, const QString &folder, const Re
                                      : Composition{NameOutcome::Unsafe, {}};
     if (composed.outcome == NameOutcome::Unsafe)
         ++report_.leftAlone;
-    if (composed.outcome == NameOutcome::Planned) {
-        if (FileError taken = sink_.take(composed.rename); taken.failed()) {
+    if (composed.outcome == NameOutcome::Planned && order_) {
+        order_->add(position, composed.rename);
+    } else {
+        const FileError taken = composed.outcome == NameOutcome::Planned
+                                    ? sink_.take(composed.rename)
+                                    : sink_.leave(folder + entry.name, composed.outcome);
+        if (taken.failed()) {
             report_.sinkError = taken;
             return Step::SinkFailed;
         }

@@ -1,18 +1,27 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
-#include "engine/PlannedRename.h"
+#include "engine/NewName.h"
 #include "engine/RunHost.h"
 #include "platform/FileError.h"
 
 namespace quorin {
 
-// Where the planning pass hands each planned rename, in plan order: the log for
-// a run, the printer for a preview. A failure ends the plan.
+// Where the planning pass hands each planned rename, in the order the run
+// carries them out: the log for a run, the preview's rows for a preview. A
+// failure ends the plan.
 class PlanSink {
 public:
     virtual ~PlanSink() = default;
     virtual FileError take(const PlannedRename &rename) = 0;
+    // A file of the chosen type that is not planned, and why; only a preview
+    // shows such a file.
+    virtual FileError leave(const QString &oldPath, NameOutcome why)
+    {
+        Q_UNUSED(oldPath);
+        Q_UNUSED(why);
+        return {};
+    }
 };
 
 struct PlanReport final {
@@ -30,7 +39,8 @@ struct PlanReport final {
 RenameJob cleaned(RenameJob job);
 
 // The planning pass of a run: every file of the chosen type under the start
-// job's source folder, with its new name, handed to the sink. The host's
+// job's source folder, with its new name, handed to the sink; a folder whose
+// files are renamed within it goes to the sink once it is planned whole. The host's
 // settings are read as the run reads them. Nothing on disk is changed here.
 PlanReport PlanRun(RunHost &host, const RenameJob &start, PlanSink &sink);
 

@@ -4,6 +4,8 @@
 #include "engine/ValidateJob.h"
 #include "platform/FileOperations.h"
 
+#include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 namespace quorin {
@@ -33,52 +35,100 @@ private:
 // is not.
 class Simulation final : public PlanSink {
 public:
-    Simulation(PlanSink &printer, bool copy, PreviewReport &report) : printer_(printer), copy_(copy), report_(report) {}
+    Simulation(PreviewSink &rows, bool copy, PreviewReport &report) : rows_(rows), copy_(copy), report_(report) {}
 
     FileError take(const PlannedRename &rename) override
     {
-        if (present(rename.OldPath) && !present(rename.NewPath)) {
-            ++report_.done;
+        const RowReason reason = outcome(rename);
+        if (reason == RowReason::None) {
             mark(rename.NewPath, true);
             if (!copy_)
                 mark(rename.OldPath, false);
-        } else {
-            ++report_.passedOver;
         }
-        return printer_.take(rename);
+        return handOn({rename.OldPath, rename.NewPath, reason});
+    }
+
+    FileError leave(const QString &oldPath, NameOutcome why) override
+    {
+        return handOn({oldPath, {}, why == NameOutcome::Unsafe ? RowReason::NotLoggable : RowReason::EditDoesNotFit});
     }
 
 private:
-    bool present(const QString &path) const
+    // In the order the run meets them: the file gone, a name the target
+    // cannot hold, the new name taken, a name too long.
+    RowReason outcome(const PlannedRename &rename)
     {
-        return taken_.contains(path) || (!freed_.contains(path) && pathExists(path));
+        if (!present(rename.OldPath))
+            return RowReason::NameTaken;
+        if (rename.OldPath == rename.NewPath)
+            return RowReason::AlreadyNamed;
+        if (nameNotHeldAt(rename.NewPath))
+            return RowReason::NotHeldByTarget;
+        if (present(rename.NewPath))
+            return RowReason::NameTaken;
+        return tooLong(rename.NewPath) ? RowReason::TooLong : RowReason::None;
+    }
+
+    FileError handOn(const PreviewRow &row)
+    {
+        switch (row.reason) {
+        case RowReason::None:
+        case RowReason::AlreadyNamed: ++report_.done; break;
+        case RowReason::NameTaken:
+        case RowReason::TooLong: ++report_.passedOver; break;
+        case RowReason::NotLoggable:
+        case RowReason::NotHeldByTarget: ++report_.leftAlone; break;
+        case RowReason::EditDoesNotFit: break;
+        }
+        return rows_.take(row);
+    }
+
+    bool present(const QString &path)
+    {
+        const QString known = sameFolderSpelling(path);
+        return taken_.contains(known) || (!freed_.contains(known) && pathExists(path));
     }
 
     void mark(const QString &path, bool taken)
     {
-        (taken ? taken_ : freed_).insert(path);
-        (taken ? freed_ : taken_).remove(path);
+        const QString known = sameFolderSpelling(path);
+        (taken ? taken_ : freed_).insert(known);
+        (taken ? freed_ : taken_).remove(known);
     }
 
-    PlanSink &printer_;
+    // The run renames within one folder however its path is spelled (through
+    // a link, say), so names are kept here under one spelling of each folder.
+    QString sameFolderSpelling(const QString &path)
+    {
+        const qsizetype slash = path.lastIndexOf(u'/') + 1;
+        const QString folder = path.left(slash);
+        auto known = folders_.constFind(folder);
+        if (known == folders_.constEnd()) {
+            const QString canonical = QFileInfo(folder).canonicalFilePath();
+            known = folders_.insert(folder, canonical.isEmpty() ? folder : canonical + u'/');
+        }
+        return *known + path.mid(slash);
+    }
+
+    PreviewSink &rows_;
     const bool copy_;
     PreviewReport &report_;
     QSet<QString> taken_;
     QSet<QString> freed_;
+    QHash<QString, QString> folders_;
 };
 
 } // namespace
 
-PreviewReport PreviewRun(RunHost &host, PlanSink &printer)
+PreviewReport PreviewRun(RunHost &host, PreviewSink &rows)
 {
     const RenameJob job = host.currentJob();
     WithoutQuestions checks(host);
     PreviewReport report;
     if (ValidateJob(job, checks) == Verdict::Stop)
         return report;
-    Simulation simulation(printer, job.CopyToDestination, report);
+    Simulation simulation(rows, job.CopyToDestination, report);
     const PlanReport planned = PlanRun(host, cleaned(job), simulation);
-    report.leftAlone = planned.leftAlone;
     report.filesOfType = planned.filesOfType;
     report.printerError = planned.sinkError;
     switch (planned.ending) {

@@ -123,7 +123,12 @@ Step BatchRun::execute()
 Step BatchRun::carryOut(const PlannedRename &record)
 {
     const qint64 number = counters_.PlannedCount;
-    if (host_.currentJob().CopyToDestination) {
+    if (record.OldPath == record.NewPath) {
+        // The file already carries its new name: nothing is to be done.
+        const FileError found = pathExists(record.OldPath) ? FileError::none() : FileError::withCode(FileNotFound);
+        if (!note(number, found, RecordState::Renamed))
+            return Step::End;
+    } else if (host_.currentJob().CopyToDestination) {
         const FileError staged = copies_.add(record.OldPath, record.NewPath, number);
         if ((staged.failed() && !note(number, staged, RecordState::Copied)) || (copies_.full() && !placeCopies()))
             return Step::End;

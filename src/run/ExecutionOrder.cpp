@@ -1,0 +1,116 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#include "ExecutionOrder.h"
+
+#include "platform/FileOperations.h"
+#include "platform/FolderListing.h"
+
+#include <QHash>
+
+namespace quorin {
+namespace {
+
+enum class Mark : quint8 { Waiting, OnPath, HandedOut };
+
+} // namespace
+
+ExecutionOrder::ExecutionOrder(const QString &folder, OldName oldName, std::size_t entries, qsizetype nameBytes)
+    : folder_(folder), oldName_(std::move(oldName))
+{
+    positions_.reserve(entries);
+    newEnds_.reserve(entries);
+    wholePath_.reserve(entries);
+    newTexts_.reserve(nameBytes);
+}
+
+bool ExecutionOrder::canChain(const QString &folder, const QString &targetFolder)
+{
+    if (folder == targetFolder)
+        return true;
+    const FileIdentity target = identityOf(targetFolder);
+    return target.valid && target == identityOf(folder);
+}
+
+void ExecutionOrder::add(quint32 oldPosition, const PlannedRename &rename)
+{
+    const qsizetype slash = rename.NewPath.lastIndexOf(u'/') + 1;
+    if (positions_.empty()) {
+        target_ = rename.NewPath.left(slash);
+        targetIsFolder_ = canChain(folder_, target_);
+    }
+    const bool whole = QStringView(rename.NewPath).left(slash) != target_;
+    newTexts_ += (whole ? rename.NewPath : rename.NewPath.mid(slash)).toUtf8();
+    positions_.push_back(oldPosition);
+    newEnds_.push_back(newTexts_.size());
+    wholePath_.push_back(whole);
+}
+
+QByteArrayView ExecutionOrder::newText(quint32 record) const
+{
+    const qsizetype start = record == 0 ? 0 : newEnds_[record - 1];
+    return QByteArrayView(newTexts_).sliced(start, newEnds_[record] - start);
+}
+
+PlannedRename ExecutionOrder::rename(quint32 record) const
+{
+    const QString text = nameFromBytes(newText(record));
+    return {folder_ + nameFromBytes(oldName_(positions_[record])), wholePath_[record] ? text : target_ + text};
+}
+
+// Linear probing in a table at most half full.
+void ExecutionOrder::index()
+{
+    std::size_t size = 2;
+    while (size < 2 * positions_.size())
+        size *= 2;
+    index_.assign(size, None);
+    for (quint32 record = 0; record < positions_.size(); ++record) {
+        std::size_t slot = qHash(oldName_(positions_[record])) & (size - 1);
+        while (index_[slot] != None)
+            slot = (slot + 1) & (size - 1);
+        index_[slot] = record;
+    }
+}
+
+quint32 ExecutionOrder::holderOf(QByteArrayView name) const
+{
+    for (std::size_t slot = qHash(name) & (index_.size() - 1); index_[slot] != None;
+         slot = (slot + 1) & (index_.size() - 1)) {
+        if (oldName_(positions_[index_[slot]]) == name)
+            return index_[slot];
+    }
+    return None;
+}
+
+// The record that still holds this record's new name, if any.
+quint32 ExecutionOrder::waitsFor(quint32 record) const
+{
+    if (!targetIsFolder_ || wholePath_[record])
+        return None;
+    const quint32 holder = holderOf(newText(record));
+    return holder == record ? None : holder;
+}
+
+// Each record waits for at most one other, the one holding its new name. From
+// each record in plan order the chain of holders is followed to its end and
+// handed out from there back. A chain that closes on itself cannot be ordered:
+// its records are handed out as met, and each finds its new name taken.
+bool ExecutionOrder::handOut(const std::function<bool(const PlannedRename &)> &take)
+{
+    index();
+    std::vector<Mark> marks(positions_.size(), Mark::Waiting);
+    std::vector<quint32> path;
+    for (quint32 first = 0; first < positions_.size(); ++first) {
+        for (quint32 record = first; record != None && marks[record] == Mark::Waiting; record = waitsFor(record)) {
+            marks[record] = Mark::OnPath;
+            path.push_back(record);
+        }
+        for (; !path.empty(); path.pop_back()) {
+            marks[path.back()] = Mark::HandedOut;
+            if (!take(rename(path.back())))
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace quorin

@@ -1,0 +1,63 @@
+// Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
+#pragma once
+
+#include "engine/PlannedRename.h"
+
+#include <QByteArray>
+
+#include <functional>
+#include <vector>
+
+namespace quorin {
+
+// The planned renames of one folder, held until the folder has been planned
+// and then handed out in the order they are carried out: a record whose new
+// path is the old path of another record goes after that record, however long
+// the chain, since a rename never replaces a file. Otherwise plan order is
+// kept.
+//
+// Memory per record is its place in the folder's listing, its new name as
+// UTF-8 and an entry of an open-addressing index from old names to records;
+// the old names themselves stay in the listing.
+class ExecutionOrder final {
+public:
+    using OldName = std::function<QByteArrayView(quint32 position)>;
+
+    // folder: the scanned folder's path; oldName: a listed name by its place;
+    // entries: how many the listing holds, and their names' bytes, at most as
+    // many records, whose room is taken at once rather than doubled as they come.
+    ExecutionOrder(const QString &folder, OldName oldName, std::size_t entries, qsizetype nameBytes);
+    Q_DISABLE_COPY_MOVE(ExecutionOrder)
+
+    // Only a folder whose files are renamed into that same folder can hold a
+    // chain; the files of any other are best handed out as they are planned.
+    static bool canChain(const QString &folder, const QString &targetFolder);
+
+    void add(quint32 oldPosition, const PlannedRename &rename);
+    bool isEmpty() const { return positions_.empty(); }
+    // Hands out every record in order until take answers false; false then.
+    bool handOut(const std::function<bool(const PlannedRename &)> &take);
+
+private:
+    static constexpr quint32 None = 0xFFFFFFFF;
+
+    QByteArrayView newText(quint32 record) const;
+    PlannedRename rename(quint32 record) const;
+    void index();
+    quint32 holderOf(QByteArrayView name) const;
+    quint32 waitsFor(quint32 record) const;
+
+    const QString folder_;
+    const OldName oldName_;
+    // The folder most new paths begin with; records whose new path does not
+    // are kept as whole paths and are never part of a chain.
+    QString target_;
+    bool targetIsFolder_ = false;
+    std::vector<quint32> positions_;
+    std::vector<qsizetype> newEnds_;
+    std::vector<bool> wholePath_;
+    QByteArray newTexts_;
+    std::vector<quint32> index_;
+};
+
+} // namespace quorin
