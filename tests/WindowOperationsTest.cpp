@@ -4,6 +4,7 @@
 
 #include "frmPreview.h"
 
+#include <QDir>
 #include <QTableView>
 
 using namespace quorin;
@@ -49,7 +50,9 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
 // plan row for row; 开始 in it then starts the run as 开始 does.
 TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andEscEndsItAtOnce)
 {
-    makeSources({"b.jpg", "a.JPG", "c.txt"});
+    // p001_.JPG gives its name to a.JPG once it has its own; a folder holds b.jpg's new name.
+    makeSources({"b.jpg", "a.JPG", "c.txt", "p001_.JPG"});
+    dir.makeFolder("src/p002_.jpg");
     auto &preview = control<QAction>("mnuPreview");
     const auto trigger = [&preview] { preview.trigger(); };
     const QStringList all = {"CmdSourDir", "CmdStart", "CmdRestore"};
@@ -64,6 +67,7 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
         const QAbstractItemModel &plan = *child<QTableView>(dialog, "lstPlan").model();
         for (int row = 0; row < plan.rowCount(); ++row)
             rows << plan.index(row, 0).data().toString() + " " + plan.index(row, 1).data().toString()
+                        + (plan.index(row, 0).data(Qt::ForegroundRole) == QColor(255, 0, 0) ? " red " : "")
                         + plan.index(row, 2).data().toString();
         rows << child<QLabel>(dialog, "lblPlanInfo").text();
         clickOn(dialog, answer);
@@ -82,7 +86,9 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     EXPECT_EQ(user.shown, 0);
     EXPECT_EQ(status(), QStringLiteral("预览已停止"));
     trigger();
-    EXPECT_EQ(rows, (QStringList{"a.JPG p001_.JPG", "b.jpg p002_.jpg", "将移动 2 个文件，0 个文件保留原名"}));
+    const QStringList planned = {"p001_.JPG p003_.JPG", "a.JPG p001_.JPG", "b.jpg p002_.jpg red 新文件名已被占用",
+                                 "将移动 2 个文件，1 个文件保留原名"};
+    EXPECT_EQ(rows, planned);
     EXPECT_TRUE(dialogs.boxes.shown.isEmpty()) << "the question whether to keep the source folder is not asked";
     EXPECT_EQ(snapshot(src()), before);
 
@@ -94,8 +100,11 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     for (const MessageBox &box : dialogs.boxes.shown)
         titles << box.title;
     EXPECT_EQ(titles, (QStringList{"路径选择确认", "操作完成"}));
+    EXPECT_EQ(rows, planned);
     QStringList logged;
-    for (const QString &line : QString::fromUtf8(readAll(src() + "/Restore/RestoreJPG.log")).split("\r\n").mid(1, 4))
-        logged << line.mid(src().size() + 1);
-    EXPECT_EQ(logged, (QStringList{"a.JPG", "p001_.JPG", "b.jpg", "p002_.jpg"})) << "the log holds the preview's rows";
+    const QStringList lines = QString::fromUtf8(readAll(src() + "/Restore/RestoreJPG.log")).split("\r\n");
+    for (qsizetype line = 1; line + 1 < lines.size(); line += 2)
+        logged << lines[line].mid(src().size() + 1) + " " + lines[line + 1].mid(src().size() + 1);
+    EXPECT_EQ(logged, planned.mid(0, 2) + QStringList{"b.jpg p002_.jpg"}) << "the log holds the preview's rows";
+    EXPECT_EQ(QDir(src()).entryList(QDir::Files), (QStringList{"b.jpg", "c.txt", "p001_.JPG", "p003_.JPG"}));
 }

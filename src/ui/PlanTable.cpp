@@ -6,15 +6,16 @@
 namespace quorin {
 namespace {
 
-QString whyText(PlanReason reason)
+QString whyText(RowReason reason)
 {
     switch (reason) {
-    case PlanReason::Renamed: break;
-    case PlanReason::NameTaken: return QStringLiteral("新文件名已被占用");
-    case PlanReason::AlreadyNamed: return QStringLiteral("已经是新文件名");
-    case PlanReason::NotLoggable: return QStringLiteral("文件名无法写进日志");
-    case PlanReason::NotHeldByCard: return QStringLiteral("存储卡不能保存新文件名");
-    case PlanReason::EditDoesNotFit: return QStringLiteral("高级编辑不适用于此文件名");
+    case RowReason::None: break;
+    case RowReason::NameTaken: return QStringLiteral("新文件名已被占用");
+    case RowReason::TooLong: return QStringLiteral("新文件名太长");
+    case RowReason::AlreadyNamed: return QStringLiteral("已经是新文件名");
+    case RowReason::NotLoggable: return QStringLiteral("文件名无法写进日志");
+    case RowReason::NotHeldByTarget: return QStringLiteral("存储卡不能保存新文件名");
+    case RowReason::EditDoesNotFit: return QStringLiteral("高级编辑不适用于此文件名");
     }
     return {};
 }
@@ -36,10 +37,10 @@ PlanTable::PlanTable(const QString &sourceFolder, const QString &destinationFold
 {
 }
 
-void PlanTable::add(const QString &oldPath, const QString &newPath, PlanReason reason)
+void PlanTable::add(const PreviewRow &planned)
 {
-    const QByteArray oldName = relativeTo(sourceFolder_, oldPath);
-    const QByteArray newName = relativeTo(destinationFolder_, newPath);
+    const QByteArray oldName = relativeTo(sourceFolder_, planned.OldPath);
+    const QByteArray newName = relativeTo(destinationFolder_, planned.NewPath);
     const qsizetype bytes = oldName.size() + newName.size();
     if (blocks_.empty() || blocks_.back().size() + bytes > blocks_.back().capacity()) {
         blocks_.emplace_back();
@@ -47,9 +48,9 @@ void PlanTable::add(const QString &oldPath, const QString &newPath, PlanReason r
     }
     QByteArray &block = blocks_.back();
     rows_.push_back({quint32(blocks_.size() - 1), quint32(block.size()), quint32(oldName.size()),
-                     quint32(newName.size()), quint32(reason)});
+                     quint32(newName.size()), quint32(planned.reason)});
     block.append(oldName).append(newName);
-    if (reason == PlanReason::Renamed)
+    if (planned.reason == RowReason::None)
         ++renamed_;
 }
 
@@ -73,9 +74,9 @@ QVariant PlanTable::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= shown_)
         return {};
     const Row &row = rows_[size_t(index.row())];
-    const auto reason = PlanReason(row.reason);
+    const auto reason = RowReason(row.reason);
     if (role == Qt::ForegroundRole)
-        return reason == PlanReason::Renamed ? QVariant() : QColor(255, 0, 0);
+        return reason == RowReason::None ? QVariant() : QColor(255, 0, 0);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     switch (index.column()) {

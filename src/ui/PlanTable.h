@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #pragma once
 
+#include "run/PreviewRun.h"
+
 #include <QAbstractTableModel>
 #include <QByteArray>
 
@@ -8,10 +10,6 @@
 #include <vector>
 
 namespace quorin {
-
-// Why a file of the chosen type keeps its name; Renamed for one the run
-// renames, copies or moves.
-enum class PlanReason : quint8 { Renamed, NameTaken, AlreadyNamed, NotLoggable, NotHeldByCard, EditDoesNotFit };
 
 // The preview's table: one row per file of the chosen type, in the order the
 // run takes them, with its old path relative to the source folder, its new
@@ -26,7 +24,7 @@ public:
 
     PlanTable(const QString &sourceFolder, const QString &destinationFolder);
 
-    void add(const QString &oldPath, const QString &newPath, PlanReason reason);
+    void add(const PreviewRow &row);
     // Shows the rows added since it last did; false when there were none.
     bool showAdded();
 
@@ -44,8 +42,8 @@ private:
         // Where in its block the old name starts; the new name follows it.
         quint32 at;
         quint32 oldBytes;
-        quint32 newBytes : 29;
-        quint32 reason : 3;
+        quint32 newBytes : 28;
+        quint32 reason : 4;
     };
     QString text(const Row &row, quint32 from, quint32 bytes) const;
 

@@ -16,12 +16,12 @@ namespace {
 constexpr std::chrono::milliseconds ShowRowsEvery{100};
 
 // Hands each file of the preview to the table.
-class PlanRows final : public PlanSink {
+class PlanRows final : public PreviewSink {
 public:
     explicit PlanRows(PlanTable &table) : table_(table) {}
-    FileError take(const PlannedRename &rename) override
+    FileError take(const PreviewRow &row) override
     {
-        table_.add(rename.OldPath, rename.NewPath, PlanReason::Renamed);
+        table_.add(row);
         return {};
     }
 
