@@ -61,8 +61,9 @@ TEST_F(WindowTest, helpMenu_opensHelpWithTheBrowser_orSaysWhyNot)
     QStringList prompts;
     for (const bool there : {false, true}) {
         QFile file(document);
-        if (there)
+        if (there) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
         for (const bool browser : {true, false}) {
             browserFound = browser;
             control<QAction>("mnuHelp").trigger();
