@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QHash>
-#include <QSet>
 
 namespace quorin {
 namespace {
@@ -85,37 +84,46 @@ private:
 
     bool present(const QString &path)
     {
-        const QString known = sameFolderSpelling(path);
-        return taken_.contains(known) || (!freed_.contains(known) && pathExists(path));
+        const auto known = marks_.constFind(key(path));
+        return known != marks_.constEnd() ? known.value() : pathExists(path);
     }
 
-    void mark(const QString &path, bool taken)
+    void mark(const QString &path, bool taken) { marks_.insert(key(path), taken); }
+
+    // A million names would take hundreds of megabytes as strings; each is
+    // kept as a 64-bit hash of its folder's one spelling and its name. Two
+    // paths of one plan sharing a hash is a chance of about one in ten million
+    // at a million files, and would only mislead the preview, never the run,
+    // which looks at the disk itself.
+    quint64 key(const QString &path)
     {
-        const QString known = sameFolderSpelling(path);
-        (taken ? taken_ : freed_).insert(known);
-        (taken ? freed_ : taken_).remove(known);
+        const qsizetype slash = path.lastIndexOf(u'/') + 1;
+        return qHash(QStringView(path).sliced(slash), folderKey(QStringView(path).first(slash)));
     }
 
     // The run renames within one folder however its path is spelled (through
-    // a link, say), so names are kept here under one spelling of each folder.
-    QString sameFolderSpelling(const QString &path)
+    // a link, say), so each folder is known by one spelling.
+    size_t folderKey(QStringView folder)
     {
-        const qsizetype slash = path.lastIndexOf(u'/') + 1;
-        const QString folder = path.left(slash);
-        auto known = folders_.constFind(folder);
+        if (folder == lastFolder_)
+            return lastFolderKey_;
+        lastFolder_ = folder.toString();
+        auto known = folders_.constFind(lastFolder_);
         if (known == folders_.constEnd()) {
-            const QString canonical = QFileInfo(folder).canonicalFilePath();
-            known = folders_.insert(folder, canonical.isEmpty() ? folder : canonical + u'/');
+            const QString canonical = QFileInfo(lastFolder_).canonicalFilePath();
+            known = folders_.insert(lastFolder_, qHash(canonical.isEmpty() ? lastFolder_ : canonical + u'/', 0x51ab));
         }
-        return *known + path.mid(slash);
+        return lastFolderKey_ = known.value();
     }
 
     PreviewSink &rows_;
     const bool copy_;
     PreviewReport &report_;
-    QSet<QString> taken_;
-    QSet<QString> freed_;
-    QHash<QString, QString> folders_;
+    // Whether the plan so far has taken (true) or freed (false) a path.
+    QHash<quint64, bool> marks_;
+    QHash<QString, size_t> folders_;
+    QString lastFolder_;
+    size_t lastFolderKey_ = 0;
 };
 
 } // namespace
