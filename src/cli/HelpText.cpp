@@ -115,8 +115,8 @@ Exit status:
   0  every file handled (a dry run: the plan printed)
   1  done, but some files kept their names or were not restored
   2  usage error, or a folder or log that does not exist
-  3  refused by a check, a question answered no, a refused log, or a log that
-     could not be created
+  3  refused by a check, a question answered no, a refused log, a log that
+     could not be created, or a log another run or restore is using
   4  stopped by Ctrl+C: a run is rolled back; a restore is partly done and its
      log kept
   5  an unexpected failure
