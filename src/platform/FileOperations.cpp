@@ -120,6 +120,14 @@ QString temporaryName()
     return name;
 }
 
+QString temporaryNameFrom(QByteArrayView digest)
+{
+    QString name = TemporaryPrefix;
+    for (qsizetype i = 0; i < TemporaryLetters; ++i)
+        name += QLatin1Char(TemporaryAlphabet[quint8(digest[i]) % (sizeof TemporaryAlphabet - 1)]);
+    return name;
+}
+
 bool isTemporaryName(QByteArrayView name)
 {
     if (name.size() != TemporaryPrefix.size() + TemporaryLetters || !name.startsWith(TemporaryPrefix))

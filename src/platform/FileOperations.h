@@ -41,6 +41,9 @@ FileIdentity identityOf(const QString &path);
 // and no listing delivers it.
 QString temporaryName();
 bool isTemporaryName(QByteArrayView name);
+// The same kind of name, its letters drawn from a digest instead of at random,
+// so that the same digest always gives the same name.
+QString temporaryNameFrom(QByteArrayView digest);
 
 // True where moveFile would leave the file alone as nameNotHeld: a name FAT
 // cannot hold, in a folder on FAT, exFAT or a file system through FUSE.

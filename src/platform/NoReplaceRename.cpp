@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "NoReplaceRename.h"
 
+#include "FileOperations.h"
 #include "FolderListing.h"
 
 #include <QByteArray>
@@ -119,16 +120,11 @@ bool isListedUnderItsName(QByteArrayView path)
 
 QByteArray caseRenameTemporary(QByteArrayView path)
 {
-    static constexpr char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     const QByteArray folded = nameFromBytes(path).toCaseFolded().toUtf8();
-    const QByteArray digest = QCryptographicHash::hash(folded, QCryptographicHash::Sha256);
-    QByteArray name = ".quorin-";
-    for (int i = 0; i < 6; ++i)
-        name += Alphabet[quint8(digest[i]) % (sizeof Alphabet - 1)];
     QByteArray hidden = folderOf(path).toByteArray();
     if (!hidden.endsWith('/'))
         hidden += '/';
-    return hidden + name;
+    return hidden + temporaryNameFrom(QCryptographicHash::hash(folded, QCryptographicHash::Sha256)).toLatin1();
 }
 
 int renameWithoutReplacing(const char *from, const char *to)
