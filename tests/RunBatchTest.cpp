@@ -142,19 +142,19 @@ TEST_F(RunBatchTest, passedOverRecords_keepBothFilesAndAreReported_andAreNeverUn
 {
     makeFiles({"a.jpg", "b.jpg", "ca.jpg", "da.jpg"});
     replaceInNames("a", "b");
-    const bool locked = dir.setImmutable("src/da.jpg");
+    const bool locked = dir.setImmutable("src/ca.jpg");
     // Once the plan is on disk, one planned file goes away before its turn.
     host.onYield = [this](FakeHost &h) {
         if (h.inPass(progress::Renaming))
-            QFile::remove(dir.file("src/ca.jpg"));
+            QFile::remove(dir.file("src/da.jpg"));
     };
     const RunReport report = run();
-    dir.setImmutable("src/da.jpg", false);
+    dir.setImmutable("src/ca.jpg", false);
 
     EXPECT_EQ(report.ending, RunReport::Ending::Completed);
     EXPECT_EQ(readAll(dir.file("src/b.jpg")), "b.jpg") << "a taken name is never replaced";
     EXPECT_EQ(readAll(dir.file("src/a.jpg")), "a.jpg");
-    EXPECT_FALSE(exists(dir.file("src/cb.jpg")));
+    EXPECT_FALSE(exists(dir.file("src/db.jpg")));
     const qint64 failed = locked ? 3 : 2;
     EXPECT_EQ(counts(report), Counts(3 - failed, failed, 0));
     EXPECT_EQ(host.lastBox()->icon, MessageIcon::Exclamation);
@@ -165,7 +165,7 @@ TEST_F(RunBatchTest, passedOverRecords_keepBothFilesAndAreReported_andAreNeverUn
     const RestoreReport restored = restore(report.logPath);
     EXPECT_TRUE(restored.everyFileRestored()) << "a passed-over record is no failure";
     EXPECT_EQ(restored.restored, locked ? 0 : 1);
-    EXPECT_EQ(names(src()), QStringList({"b.jpg", "da.jpg"}));
+    EXPECT_EQ(names(src()), QStringList({"b.jpg", "ca.jpg"}));
     EXPECT_EQ(readAll(dir.file("src/b.jpg")), "b.jpg");
     EXPECT_FALSE(exists(report.logPath));
 }

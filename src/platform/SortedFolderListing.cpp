@@ -3,7 +3,10 @@
 
 #include "NameOrder.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <numeric>
 
 namespace quorin {
 namespace {
@@ -12,19 +15,22 @@ namespace {
 // slow disk, seldom enough that a fast one does not notice.
 constexpr int EntriesPerYield = 64;
 constexpr int ComparisonsPerYield = 4096;
+// Enough names to fill the first screens of a preview.
+constexpr std::size_t FirstSorted = 1024;
 
 } // namespace
 
-SortedFolderListing::SortedFolderListing(const QString &folderPath, AttributeMask mask, const KeepGoing &keepGoing)
+SortedFolderListing::SortedFolderListing(const QString &folderPath, AttributeMask mask, KeepGoing keepGoing)
+    : keepGoing_(std::move(keepGoing))
 {
-    read(folderPath, mask, keepGoing);
+    read(folderPath, mask);
+    order_.resize(slots_.size());
+    std::iota(order_.begin(), order_.end(), quint32(0));
     if (!stopped_)
-        sort(keepGoing);
-    if (stopped_)
-        slots_.clear();
+        sortUpTo(std::min(FirstSorted, order_.size()));
 }
 
-void SortedFolderListing::read(const QString &folderPath, AttributeMask mask, const KeepGoing &keepGoing)
+void SortedFolderListing::read(const QString &folderPath, AttributeMask mask)
 {
     FolderListing listing(folderPath, mask);
     QByteArrayView name;
@@ -32,34 +38,69 @@ void SortedFolderListing::read(const QString &folderPath, AttributeMask mask, co
     while (listing.nextRaw(name, isFolder)) {
         slots_.push_back({names_.size(), quint16(name.size()), isFolder});
         names_ += name;
-        if (slots_.size() % EntriesPerYield == 0 && !keepGoing()) {
+        if (slots_.size() % EntriesPerYield == 0 && !keepGoing_()) {
             stopped_ = true;
             return;
         }
     }
 }
 
-// A sort cannot be left halfway, so a stop asked for meanwhile is only noted;
-// the comparison itself stays the same throughout.
-void SortedFolderListing::sort(const KeepGoing &keepGoing)
+// Puts the first end names in order, picking them out from the rest first. A
+// sort cannot be left halfway, so a stop asked for meanwhile is only noted and
+// nothing more is handed out.
+void SortedFolderListing::sortUpTo(std::size_t end)
 {
     int comparisons = 0;
-    std::sort(slots_.begin(), slots_.end(), [&](const Slot &a, const Slot &b) {
+    const auto less = [&](quint32 a, quint32 b) {
         if (++comparisons == ComparisonsPerYield) {
             comparisons = 0;
-            stopped_ = !keepGoing() || stopped_;
+            stopped_ = !keepGoing_() || stopped_;
         }
-        return compareNames(nameOf(a), nameOf(b)) < 0;
-    });
+        return compareNames(nameOf(slots_[a]), nameOf(slots_[b])) < 0;
+    };
+    const auto first = order_.begin() + qsizetype(sorted_);
+    const auto last = order_.begin() + qsizetype(end);
+    if (last != order_.end())
+        std::nth_element(first, last, order_.end(), less);
+    std::sort(first, last, less);
+    sorted_ = end;
 }
 
 bool SortedFolderListing::next(FolderEntry &entry)
 {
-    if (next_ == slots_.size())
+    if (next_ == sorted_ && !stopped_)
+        sortUpTo(order_.size());
+    if (next_ == sorted_ || stopped_)
         return false;
-    const Slot &slot = slots_[next_++];
+    const Slot &slot = slots_[order_[next_++]];
     fillEntry(entry, nameOf(slot), slot.isFolder);
     return true;
+}
+
+// Linear probing in a table at most half full.
+void SortedFolderListing::index()
+{
+    std::size_t size = 2;
+    while (size < 2 * slots_.size())
+        size *= 2;
+    index_.assign(size, None);
+    for (quint32 slot = 0; slot < slots_.size(); ++slot) {
+        std::size_t at = qHash(nameOf(slots_[slot])) & (size - 1);
+        while (index_[at] != None)
+            at = (at + 1) & (size - 1);
+        index_[at] = slot;
+    }
+}
+
+bool SortedFolderListing::holds(QByteArrayView name)
+{
+    if (index_.empty())
+        index();
+    for (std::size_t at = qHash(name) & (index_.size() - 1); index_[at] != None; at = (at + 1) & (index_.size() - 1)) {
+        if (nameOf(slots_[index_[at]]) == name)
+            return true;
+    }
+    return false;
 }
 
 } // namespace quorin

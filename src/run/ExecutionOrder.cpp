@@ -13,13 +13,12 @@ enum class Mark : quint8 { Waiting, OnPath, HandedOut };
 
 } // namespace
 
-ExecutionOrder::ExecutionOrder(const QString &folder, OldName oldName, std::size_t entries, qsizetype nameBytes)
-    : folder_(folder), oldName_(std::move(oldName))
+ExecutionOrder::ExecutionOrder(const QString &folder, SortedFolderListing &listing)
+    : folder_(folder), listing_(listing)
 {
-    positions_.reserve(entries);
-    newEnds_.reserve(entries);
-    wholePath_.reserve(entries);
-    newTexts_.reserve(nameBytes);
+    positions_.reserve(listing.size());
+    newEnds_.reserve(listing.size());
+    newTexts_.reserve(listing.nameBytes());
 }
 
 bool ExecutionOrder::canChain(const QString &folder, const QString &targetFolder)
@@ -30,18 +29,24 @@ bool ExecutionOrder::canChain(const QString &folder, const QString &targetFolder
     return target.valid && target == identityOf(folder);
 }
 
-void ExecutionOrder::add(quint32 oldPosition, const PlannedRename &rename)
+bool ExecutionOrder::add(quint32 oldPosition, const PlannedRename &rename)
 {
     const qsizetype slash = rename.NewPath.lastIndexOf(u'/') + 1;
-    if (positions_.empty()) {
+    if (!started_) {
+        started_ = true;
         target_ = rename.NewPath.left(slash);
         targetIsFolder_ = canChain(folder_, target_);
     }
-    const bool whole = QStringView(rename.NewPath).left(slash) != target_;
-    newTexts_ += (whole ? rename.NewPath : rename.NewPath.mid(slash)).toUtf8();
+    // A new path in another folder is no old path of this one.
+    if (!targetIsFolder_ || QStringView(rename.NewPath).left(slash) != target_)
+        return false;
+    const QByteArray name = rename.NewPath.mid(slash).toUtf8();
+    if (!listing_.holds(name))
+        return false;
+    newTexts_ += name;
     positions_.push_back(oldPosition);
     newEnds_.push_back(newTexts_.size());
-    wholePath_.push_back(whole);
+    return true;
 }
 
 QByteArrayView ExecutionOrder::newText(quint32 record) const
@@ -52,8 +57,7 @@ QByteArrayView ExecutionOrder::newText(quint32 record) const
 
 PlannedRename ExecutionOrder::rename(quint32 record) const
 {
-    const QString text = nameFromBytes(newText(record));
-    return {folder_ + nameFromBytes(oldName_(positions_[record])), wholePath_[record] ? text : target_ + text};
+    return {folder_ + nameFromBytes(listing_.nameAt(positions_[record])), target_ + nameFromBytes(newText(record))};
 }
 
 // Linear probing in a table at most half full.
@@ -64,7 +68,7 @@ void ExecutionOrder::index()
         size *= 2;
     index_.assign(size, None);
     for (quint32 record = 0; record < positions_.size(); ++record) {
-        std::size_t slot = qHash(oldName_(positions_[record])) & (size - 1);
+        std::size_t slot = qHash(listing_.nameAt(positions_[record])) & (size - 1);
         while (index_[slot] != None)
             slot = (slot + 1) & (size - 1);
         index_[slot] = record;
@@ -75,7 +79,7 @@ quint32 ExecutionOrder::holderOf(QByteArrayView name) const
 {
     for (std::size_t slot = qHash(name) & (index_.size() - 1); index_[slot] != None;
          slot = (slot + 1) & (index_.size() - 1)) {
-        if (oldName_(positions_[index_[slot]]) == name)
+        if (listing_.nameAt(positions_[index_[slot]]) == name)
             return index_[slot];
     }
     return None;
@@ -84,8 +88,6 @@ quint32 ExecutionOrder::holderOf(QByteArrayView name) const
 // The record that still holds this record's new name, if any.
 quint32 ExecutionOrder::waitsFor(quint32 record) const
 {
-    if (!targetIsFolder_ || wholePath_[record])
-        return None;
     const quint32 holder = holderOf(newText(record));
     return holder == record ? None : holder;
 }

@@ -3,6 +3,8 @@
 
 #include "engine/PlannedRename.h"
 
+#include "platform/SortedFolderListing.h"
+
 #include <QByteArray>
 
 #include <functional>
@@ -10,30 +12,30 @@
 
 namespace quorin {
 
-// The planned renames of one folder, held until the folder has been planned
-// and then handed out in the order they are carried out: a record whose new
-// path is the old path of another record goes after that record, however long
-// the chain, since a rename never replaces a file. Otherwise plan order is
-// kept.
+// The planned renames of one folder whose new names are names the folder
+// holds, kept until the folder has been planned and then handed out in the
+// order they are carried out: a record whose new path is the old path of
+// another record goes after that record, however long the chain, since a
+// rename never replaces a file. Otherwise plan order is kept. A record whose
+// new name no entry of the folder holds waits for nothing and is not kept.
 //
-// Memory per record is its place in the folder's listing, its new name as
+// Memory per kept record is its place in the folder's listing, its new name as
 // UTF-8 and an entry of an open-addressing index from old names to records;
 // the old names themselves stay in the listing.
 class ExecutionOrder final {
 public:
-    using OldName = std::function<QByteArrayView(quint32 position)>;
-
-    // folder: the scanned folder's path; oldName: a listed name by its place;
-    // entries: how many the listing holds, and their names' bytes, at most as
-    // many records, whose room is taken at once rather than doubled as they come.
-    ExecutionOrder(const QString &folder, OldName oldName, std::size_t entries, qsizetype nameBytes);
+    // folder: the listed folder's path. The listing's size bounds the records,
+    // whose room is taken at once rather than doubled as they come.
+    ExecutionOrder(const QString &folder, SortedFolderListing &listing);
     Q_DISABLE_COPY_MOVE(ExecutionOrder)
 
     // Only a folder whose files are renamed into that same folder can hold a
     // chain; the files of any other are best handed out as they are planned.
     static bool canChain(const QString &folder, const QString &targetFolder);
 
-    void add(quint32 oldPosition, const PlannedRename &rename);
+    // Keeps the rename of the listing's entry at oldPosition if it has to wait;
+    // false when it can be carried out at once.
+    bool add(quint32 oldPosition, const PlannedRename &rename);
     bool isEmpty() const { return positions_.empty(); }
     // Hands out every record in order until take answers false; false then.
     bool handOut(const std::function<bool(const PlannedRename &)> &take);
@@ -48,14 +50,14 @@ private:
     quint32 waitsFor(quint32 record) const;
 
     const QString folder_;
-    const OldName oldName_;
-    // The folder most new paths begin with; records whose new path does not
-    // are kept as whole paths and are never part of a chain.
+    SortedFolderListing &listing_;
+    bool started_ = false;
+    // The folder the first new path is in; only renames into it, when it is
+    // the listed folder, can wait.
     QString target_;
     bool targetIsFolder_ = false;
     std::vector<quint32> positions_;
     std::vector<qsizetype> newEnds_;
-    std::vector<bool> wholePath_;
     QByteArray newTexts_;
     std::vector<quint32> index_;
 };

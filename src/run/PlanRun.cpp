@@ -80,8 +80,9 @@ bool Planner::keepGoing()
     return !host_.stopRequested();
 }
 
-// A folder whose files are renamed within it is planned whole before its
-// records are handed on, in the order in which they can be carried out.
+// In a folder whose files are renamed within it, a rename to a name the folder
+// holds waits until the folder is planned whole, and is then handed on in the
+// order in which it can be carried out; every other rename goes at once.
 Step Planner::planFolder(const QString &folder)
 {
     SortedFolderListing listing(folder, start_.attributeMask(), [this] { return keepGoing(); });
@@ -93,8 +94,7 @@ Step Planner::planFolder(const QString &folder)
         counters_.SequenceNumber = folderJob.ContinuousNumbering ? counters_.PlannedCount : 0;
     order_.reset();
     if (!folderJob.CopyToDestination && ExecutionOrder::canChain(folder, cleaned(folderJob).targetFolder(folder)))
-        order_.emplace(folder, [&listing](quint32 position) { return listing.nameAt(position); }, listing.size(),
-                       listing.nameBytes());
+        order_.emplace(folder, listing);
     FolderEntry entry;
     while (listing.next(entry)) {
         if (const Step step = planFile(entry, folder, folderJob, listing.position()); step != Step::Next)
@@ -102,7 +102,7 @@ Step Planner::planFolder(const QString &folder)
         if (!keepGoing())
             return Step::Stop;
     }
-    return handOut();
+    return listing.stopped() ? Step::Stop : handOut();
 }
 
 Step Planner::handOut()
@@ -142,9 +142,7 @@ Step Planner::planFile(const FolderEntry &entry, const QString &folder, const Re
                                      : Composition{NameOutcome::Unsafe, {}};
     if (composed.outcome == NameOutcome::Unsafe)
         ++report_.leftAlone;
-    if (composed.outcome == NameOutcome::Planned && order_) {
-        order_->add(position, composed.rename);
-    } else {
+    if (composed.outcome != NameOutcome::Planned || !order_ || !order_->add(position, composed.rename)) {
         const FileError taken = composed.outcome == NameOutcome::Planned
                                     ? sink_.take(composed.rename)
                                     : sink_.leave(folder + entry.name, composed.outcome);

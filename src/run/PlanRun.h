@@ -39,8 +39,9 @@ struct PlanReport final {
 RenameJob cleaned(RenameJob job);
 
 // The planning pass of a run: every file of the chosen type under the start
-// job's source folder, with its new name, handed to the sink; a folder whose
-// files are renamed within it goes to the sink once it is planned whole. The host's
+// job's source folder, with its new name, handed to the sink; in a folder whose
+// files are renamed within it, a rename to a name the folder holds goes to the
+// sink once the folder is planned whole. The host's
 // settings are read as the run reads them. Nothing on disk is changed here.
 PlanReport PlanRun(RunHost &host, const RenameJob &start, PlanSink &sink);
 
