@@ -196,9 +196,7 @@ TEST_F(ExactUndo, killedRun_restoreTouchesOnlyWhatTheRunDid)
         const auto after = snapshot(dir.path());
         for (const QString &kept : c.kept)
             EXPECT_EQ(after.value(kept), before.value(kept)) << kept.toStdString();
-        shell("rm -rf '" + src() + "' '" + dir.file("out") + "'");
-        dir.makeFolder("src");
-        resetJob();
+        startAfresh();
     }
 }
 

@@ -74,6 +74,12 @@ TEST_F(RunBatchTest, runsOfOtherKinds_restoreEveryFile)
          {"p001a.jpg", "p002tab\there.jpg", "p003" + marked}},
         {"a move into another folder", [this] { makeFiles({"a.jpg", "b.jpg", "c.txt"}); moveInto(dir.file("out")); },
          {2, 0, 0}, {"p001a.jpg", "p002b.jpg"}},
+        {"a copy, of names exactly as they are",
+         [&] {
+             makeFiles({"a.jpg", marked, "tab\there.jpg"});
+             copyInto(dir.file("out"));
+         },
+         {3, 0, 0}, {"p001a.jpg", "p002tab\there.jpg", "p003" + marked}},
         // Renumbering: a new name is often the old name of another file of the run.
         {"a numbered folder with a new photo in front",
          [this] { makeFiles({"p001.jpg", "p002.jpg", "p003.jpg", "p004.jpg", "p005.jpg", "p006.jpg", "p000.jpg"}); dropOldNames(); },
@@ -112,28 +118,6 @@ TEST_F(RunBatchTest, runsOfOtherKinds_restoreEveryFile)
     }
     for (const RoundTrip &trip : trips)
         roundTrip(trip);
-}
-
-// Names exactly as they are: a leading byte order mark and a tab.
-TEST_F(RunBatchTest, copyRun_leavesOriginals_andItsRestoreSaysThereIsNothingToUndo)
-{
-    const QString marked = QChar(0xFEFF) + QStringLiteral("a.jpg");
-    makeFiles({"a.jpg", marked, "tab\there.jpg"});
-    const auto before = snapshot(src());
-    copyInto(dir.file("out"));
-    const RunReport report = run();
-    EXPECT_TRUE(report.everyFileHandled());
-    EXPECT_EQ(snapshot(src()), before);
-    EXPECT_TRUE(exists(dir.file("out/Restore/RestoreJPG.log")));
-    const auto copies = snapshot(dir.file("out"));
-    EXPECT_EQ(copies.keys(), QStringList({"p001a.jpg", "p002tab\there.jpg", "p003" + marked}));
-    EXPECT_EQ(copies.values(), before.values()) << "each copy holds the bytes of the original it is named after";
-
-    EXPECT_TRUE(restoresTo(report.logPath, before));
-    EXPECT_TRUE(lastBoxIs("恢复", MessageIcon::Information,
-                          "这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"));
-    EXPECT_FALSE(exists(report.logPath));
-    EXPECT_EQ(snapshot(dir.file("out")), copies);
 }
 
 // The user then moves a.jpg away: Restore must not hand its name to the

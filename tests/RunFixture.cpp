@@ -150,9 +150,21 @@ void RunFixture::roundTrip(const RoundTrip &trip)
             QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
     }
     const QString log = trip.moveLog ? trip.moveLog(report.logPath) : report.logPath;
+    const auto destinationAfter = snapshot(destination);
     EXPECT_TRUE(restoresTo(log, before)) << host.lastBox()->prompt.toStdString();
     EXPECT_FALSE(exists(folderOf(log)));
-    shell("rm -rf '" + src() + "'"); // QDir cannot remove a name that is not UTF-8
+    if (host.job.CopyToDestination) {
+        EXPECT_EQ(snapshot(destination), destinationAfter) << "a restore leaves copies as they are";
+        EXPECT_TRUE(lastBoxIs("恢复", MessageIcon::Information,
+                              "这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"));
+    }
+    startAfresh();
+}
+
+void RunFixture::startAfresh()
+{
+    // QDir cannot remove a name that is not UTF-8.
+    shell("rm -rf '" + src() + "' '" + dir.file("out") + "'");
     dir.makeFolder("src");
     resetJob();
     host.onYield = nullptr;

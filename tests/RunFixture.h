@@ -66,8 +66,10 @@ protected:
     ::testing::AssertionResult restoresTo(const QString &logPath, const QMap<QString, QByteArray> &before);
     // Sets up, runs and restores: the counts as expected, every file the log
     // does not name still under its name, and in the end the source as it was
-    // and no log folder. Then the source is emptied and the job set back.
+    // and no log folder. Then starts afresh.
     void roundTrip(const RoundTrip &trip);
+    // An empty source, no folder "out" and the job the fixture starts with.
+    void startAfresh();
     // The last box shown has this title, icon, whole prompt and buttons.
     ::testing::AssertionResult lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
                                          MessageButtons buttons = MessageButtons::Ok) const;
