@@ -226,6 +226,10 @@ TEST_F(ExactUndo, oldNameTakenByAnotherFileWithTheSameBytes_isAFailure_andNothin
 // would move it aside are refused and change nothing; the run goes on.
 TEST_F(ExactUndo, logInUse_isRefusedToASecondOperation_andNothingChanges)
 {
+    // A runtime folder fresh from login: the locks' folder is made on first use.
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    dir.makeFolder("runtime");
+    qputenv("XDG_RUNTIME_DIR", dir.file("runtime").toUtf8());
     makeFiles({"a.jpg", "b.jpg"});
     const auto before = snapshot(src());
     FakeHost other;
@@ -246,4 +250,5 @@ TEST_F(ExactUndo, logInUse_isRefusedToASecondOperation_andNothingChanges)
     EXPECT_TRUE(report.everyFileHandled());
     EXPECT_EQ(QDir(dir.file("src/Restore")).entryList(QDir::Files), QStringList({"RestoreJPG.log"}));
     EXPECT_TRUE(restoresTo(report.logPath, before));
+    qputenv("XDG_RUNTIME_DIR", runtime);
 }
