@@ -34,8 +34,8 @@ TEST_F(BadInputs, eachIsRunAndRestored_andNothingIsLost)
         {"\\, : and * in a name", [this] { makeFiles({"a\\b:c*.jpg"}); }, {1, 0, 0}},
         {"a path near PATH_MAX that would grow past it",
          [this] {
-             // The old path is 4,093 bytes; the new one would pass the 4,095 a path may hold.
-             makeFiles({deepFolder(4093 - int(src().toUtf8().size()) - 1 - 5) + "x.jpg"});
+             // The old path is 4,092 bytes; the new one, 4,096, is one more than a path may hold.
+             makeFiles({deepFolder(4092 - int(src().toUtf8().size()) - 1 - 5) + "x.jpg"});
              host.job.IncludeSubfolders = true;
          },
          {0, 1, 0}},
