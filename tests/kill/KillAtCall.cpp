@@ -20,28 +20,16 @@ namespace {
 
 std::atomic<long> calls{0};
 
-long killAt()
+long numberFrom(const char *variable)
 {
-    static const long at = [] {
-        const char *text = std::getenv("QUORIN_KILL_AT");
-        return text ? std::atol(text) : 0L;
-    }();
-    return at;
+    const char *text = std::getenv(variable);
+    return text ? std::atol(text) : 0L;
 }
 
 template <typename F>
 F next(const char *name)
 {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
-}
-
-long pauseAt()
-{
-    static const long at = [] {
-        const char *text = std::getenv("QUORIN_PAUSE_AT");
-        return text ? std::atol(text) : 0L;
-    }();
-    return at;
 }
 
 // Made through the real open and close, so the pause counts no call of its own.
@@ -59,10 +47,11 @@ void pause()
 
 void count()
 {
+    static const long killAt = numberFrom("QUORIN_KILL_AT"), pauseAt = numberFrom("QUORIN_PAUSE_AT");
     const long call = ++calls;
-    if (call == killAt())
+    if (call == killAt)
         raise(SIGKILL);
-    if (call == pauseAt())
+    if (call == pauseAt)
         pause();
 }
 
@@ -70,19 +59,6 @@ bool isRegular(int fd)
 {
     struct stat info;
     return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-}
-
-mode_t modeOf(int flags, va_list args)
-{
-    return (flags & O_CREAT) ? mode_t(va_arg(args, int)) : 0;
-}
-
-// Only an open that may create a file changes anything.
-int openCounted(const char *name, const char *path, int flags, mode_t mode)
-{
-    if (flags & O_CREAT)
-        count();
-    return next<int (*)(const char *, int, ...)>(name)(path, flags, mode);
 }
 
 } // namespace
@@ -125,23 +101,22 @@ int mkdir(const char *path, mode_t mode)
     return next<int (*)(const char *, mode_t)>("mkdir")(path, mode);
 }
 
+// Only an open that may create a file changes anything. On the 64-bit
+// systems the program is built for, open64 is open under another name.
 int open(const char *path, int flags, ...)
 {
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    return openCounted("open", path, flags, mode);
+    mode_t mode = 0;
+    if (flags & O_CREAT) {
+        va_list args;
+        va_start(args, flags);
+        mode = mode_t(va_arg(args, int));
+        va_end(args);
+        count();
+    }
+    return next<int (*)(const char *, int, ...)>("open")(path, flags, mode);
 }
 
-int open64(const char *path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    return openCounted("open64", path, flags, mode);
-}
+int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 
 ssize_t write(int fd, const void *data, size_t size)
 {
@@ -160,8 +135,7 @@ ssize_t pwrite(int fd, const void *data, size_t size, off_t offset)
 ssize_t copy_file_range(int in, off_t *inOffset, int out, off_t *outOffset, size_t size, unsigned flags)
 {
     count();
-    return next<ssize_t (*)(int, off_t *, int, off_t *, size_t, unsigned)>("copy_file_range")(in, inOffset, out, outOffset,
-                                                                                             size, flags);
+    return next<decltype(&copy_file_range)>("copy_file_range")(in, inOffset, out, outOffset, size, flags);
 }
 
 } // extern "C"
