@@ -76,8 +76,7 @@ TEST_F(CliTest, previewRunAndRestore_agreeOnEveryFile)
          {"--add", "n", "--drop-old-name", "--style", "1"}, 0},
         {"moved", "src", {"a.jpg", "b.jpg", "sub/c.jpg"}, {"--move", "--dest", "OUT", "--insert", "m", "--at-end"}, 0},
         {"copied", "src", {"a.jpg", "b.jpg"}, {"--copy", "--dest", "OUT", "--add", "c", "--suffix", "--style", "1"}, 0},
-        {"a tab and backslashes in paths", "tab\there", {"back\\slash.jpg", "sub\\/x.jpg"}, {"--subdirs", "--insert", "\\"},
-         0},
+        {"tab and backslashes in paths", "tab\there", {"back\\slash.jpg", "sub\\/x.jpg"}, {"--subdirs", "--insert", "\\"}, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -177,9 +176,12 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
 }
 
 // Results go to standard output, each once; the window's boxes and warnings
-// to standard error, without the status line's echo of them. A relative
-// folder is logged as a full path, and a survey remembers its folder.
-TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
+// to standard error, without the status line's echo of them. On a terminal
+// the status line is erased before anything else is printed, so each line
+// stands once and no count is left behind; the same run again prints the
+// same. A relative folder is logged as a full path, and a survey remembers
+// its folder.
+TEST_F(CliTest, results_goToStandardOutput_messagesToStandardError_andStandOnceOnScreen)
 {
     dir.write("src/sub/d.Png");
     const QString noPng = "quorin-cli: warning: no file of type PNG in %1src\n";
@@ -189,6 +191,9 @@ TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
         QString out, err;
     } cases[] = {
         {{"survey", "--subdirs", src()}, "共有 4 个文件和 1 个文件夹及 3 种文件类型\nJPG\nPNG\nTXT\n", ""},
+        {runArgs({"--insert", "x", "--dry-run"}), "%1src/a.jpg\t%1src/xa.jpg\n%1src/b.jpg\t%1src/xb.jpg\n",
+         "dry run, nothing changed: 2 files would be renamed, 0 passed over (the new name taken), 0 left alone (a name "
+         "no log can hold)\n"},
         {png + QStringList{"--dry-run"}, "",
          noPng + "dry run, nothing changed: 0 files would be renamed, 0 passed over (the new name taken), 0 left "
                  "alone (a name no log can hold)\n"},
@@ -203,6 +208,11 @@ TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
         EXPECT_EQ(outcome.status, 0);
         EXPECT_EQ(QString::fromUtf8(outcome.out), withDir(c.out));
         EXPECT_EQ(outcome.errText(), withDir(c.err));
+        QStringList screen = screenLines(onTerminal(c.args).out);
+        QStringList lines = withDir(c.out + c.err).split(u'\n', Qt::SkipEmptyParts);
+        screen.sort();
+        lines.sort();
+        EXPECT_EQ(screen, lines);
     }
     EXPECT_TRUE(readAll(dir.file("config/Quorin.ini")).contains(src().toUtf8()));
     EXPECT_TRUE(readAll(dir.file("src/Restore/RestoreJPG.log")).contains(dir.file("src/xa.jpg").toUtf8()));
