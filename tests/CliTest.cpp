@@ -76,7 +76,8 @@ TEST_F(CliTest, previewRunAndRestore_agreeOnEveryFile)
          {"--add", "n", "--drop-old-name", "--style", "1"}, 0},
         {"moved", "src", {"a.jpg", "b.jpg", "sub/c.jpg"}, {"--move", "--dest", "OUT", "--insert", "m", "--at-end"}, 0},
         {"copied", "src", {"a.jpg", "b.jpg"}, {"--copy", "--dest", "OUT", "--add", "c", "--suffix", "--style", "1"}, 0},
-        {"tab and backslashes in paths", "tab\there", {"back\\slash.jpg", "sub\\/x.jpg"}, {"--subdirs", "--insert", "\\"}, 0},
+        {"a tab and backslashes in paths", "tab\there", {"back\\slash.jpg", "sub\\/x.jpg"},
+         {"--subdirs", "--insert", "\\"}, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
