@@ -13,6 +13,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <csignal>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,45 +62,32 @@ bool isRegular(int fd)
     return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
+// The real function of that name, the call counted first.
+template <typename F>
+F counted(const char *name)
+{
+    count();
+    return next<F>(name);
+}
+
 } // namespace
 
 extern "C" {
 
-int rename(const char *from, const char *to)
-{
-    count();
-    return next<int (*)(const char *, const char *)>("rename")(from, to);
-}
+int rename(const char *from, const char *to) { return counted<decltype(&rename)>("rename")(from, to); }
 
 int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
 {
-    count();
-    return next<int (*)(int, const char *, int, const char *, unsigned)>("renameat2")(fromDir, from, toDir, to, flags);
+    return counted<decltype(&renameat2)>("renameat2")(fromDir, from, toDir, to, flags);
 }
 
-int link(const char *from, const char *to)
-{
-    count();
-    return next<int (*)(const char *, const char *)>("link")(from, to);
-}
+int link(const char *from, const char *to) { return counted<decltype(&link)>("link")(from, to); }
 
-int symlink(const char *target, const char *path)
-{
-    count();
-    return next<int (*)(const char *, const char *)>("symlink")(target, path);
-}
+int symlink(const char *target, const char *path) { return counted<decltype(&symlink)>("symlink")(target, path); }
 
-int unlink(const char *path)
-{
-    count();
-    return next<int (*)(const char *)>("unlink")(path);
-}
+int unlink(const char *path) { return counted<decltype(&unlink)>("unlink")(path); }
 
-int mkdir(const char *path, mode_t mode)
-{
-    count();
-    return next<int (*)(const char *, mode_t)>("mkdir")(path, mode);
-}
+int mkdir(const char *path, mode_t mode) { return counted<decltype(&mkdir)>("mkdir")(path, mode); }
 
 // Only an open that may create a file changes anything. On the 64-bit
 // systems the program is built for, open64 is open under another name.
@@ -113,29 +101,26 @@ int open(const char *path, int flags, ...)
         va_end(args);
         count();
     }
-    return next<int (*)(const char *, int, ...)>("open")(path, flags, mode);
+    return next<decltype(&open)>("open")(path, flags, mode);
 }
 
 int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 
+// Only a write to a regular file changes one: not one to a pipe or a terminal.
 ssize_t write(int fd, const void *data, size_t size)
 {
-    if (isRegular(fd))
-        count();
-    return next<ssize_t (*)(int, const void *, size_t)>("write")(fd, data, size);
+    using Write = decltype(&write);
+    return (isRegular(fd) ? counted<Write>("write") : next<Write>("write"))(fd, data, size);
 }
 
 ssize_t pwrite(int fd, const void *data, size_t size, off_t offset)
 {
-    if (isRegular(fd))
-        count();
-    return next<ssize_t (*)(int, const void *, size_t, off_t)>("pwrite")(fd, data, size, offset);
+    return counted<decltype(&pwrite)>("pwrite")(fd, data, size, offset);
 }
 
 ssize_t copy_file_range(int in, off_t *inOffset, int out, off_t *outOffset, size_t size, unsigned flags)
 {
-    count();
-    return next<decltype(&copy_file_range)>("copy_file_range")(in, inOffset, out, outOffset, size, flags);
+    return counted<decltype(&copy_file_range)>("copy_file_range")(in, inOffset, out, outOffset, size, flags);
 }
 
 } // extern "C"
