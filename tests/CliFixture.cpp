@@ -35,12 +35,6 @@ bool readUntil(int terminal, QByteArray &shown, const QByteArray &until)
 
 } // namespace
 
-CliFixture::CliFixture()
-{
-    for (const char *name : {"a.jpg", "b.jpg", "c.txt"})
-        dir.write(QStringLiteral("src/") + QString::fromLatin1(name), name);
-}
-
 void CliFixture::start(QProcess &process, const QStringList &args) const
 {
     process.setWorkingDirectory(dir.path());

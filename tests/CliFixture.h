@@ -13,8 +13,7 @@ namespace quorin::test {
 
 struct Outcome {
     int status = -1;
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 
     QString errText() const { return QString::fromUtf8(err); }
 };
@@ -23,7 +22,7 @@ struct Outcome {
 // folder, on a source folder holding a.jpg, b.jpg and c.txt.
 class CliFixture : public ::testing::Test {
 protected:
-    CliFixture();
+    CliFixture() { dir.writeNamed("src", {"a.jpg", "b.jpg", "c.txt"}); }
 
     void start(QProcess &process, const QStringList &args) const;
     // Standard input is empty and not a terminal.

@@ -7,7 +7,7 @@
 #include "log/RenameLog.h"
 
 #include <QDirIterator>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QThread>
 
@@ -41,9 +41,7 @@ std::pair<QByteArray, QByteArray> printedFor(const QString &log)
 // Sends Ctrl+C once `reached` holds, and waits for the program to end.
 Outcome interruptWhen(QProcess &process, const std::function<bool()> &reached)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (!reached() && waited.elapsed() < 30000 && process.state() == QProcess::Running)
+    for (QDeadlineTimer deadline(30000); !reached() && !deadline.hasExpired() && process.state() == QProcess::Running;)
         QThread::msleep(2);
     ::kill(pid_t(process.processId()), SIGINT);
     process.waitForFinished(60000);
