@@ -31,9 +31,9 @@ protected:
     // status. `typed` is typed once the terminal has shown `shown`.
     Outcome onTerminal(const QStringList &args, const QByteArray &shown = {}, const QByteArray &typed = {}) const;
 
-    QStringList runArgs(const QStringList &more) const
+    QStringList runArgs(const QStringList &more, const QString &source = "src") const
     {
-        return QStringList{"run", "--source", src(), "--type", "jpg"} + more;
+        return QStringList{"run", "--source", dir.file(source), "--type", "jpg"} + more;
     }
     QString src() const { return dir.file("src"); }
     // The text with every "%1" standing for the temporary folder's path.

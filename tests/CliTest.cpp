@@ -120,11 +120,8 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
     dir.write("file.log", "not a log");
     dir.writeNamed("held", {"a.jpg"});
     dir.writeNamed("unwritable", {"a.jpg"});
-    const auto runIn = [this](const QString &folder) {
-        return QStringList{"run", "--source", dir.file(folder), "--type", "jpg", "--insert", "x", "--yes"};
-    };
-    ASSERT_EQ(cli(runIn("held")).status, 0);
-    ASSERT_EQ(cli(runIn("unwritable")).status, 0);
+    ASSERT_EQ(cli(runArgs({"--insert", "x", "--yes"}, "held")).status, 0);
+    ASSERT_EQ(cli(runArgs({"--insert", "x", "--yes"}, "unwritable")).status, 0);
     LogLock held;
     ASSERT_TRUE(held.tryLock(dir.file("held/Restore"), "JPG"));
     const auto before = snapshot(dir.path());
@@ -135,7 +132,7 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
     };
     std::vector<Case> cases = {
         {{"restore", "--yes", dir.file("held/Restore/RestoreJPG.log")}, 3, logInUse().description},
-        {runIn("held"), 3, logInUse().description},
+        {runArgs({"--insert", "x", "--yes"}, "held"), 3, logInUse().description},
         {runArgs({"--prefix", "--style", "1"}), 3, "添加字符\n请输入新文件名所要添加的字符"},
         {runArgs({"--add", "x", "--prefix"}), 3, "序号类型\n    序号类型还没有选呢！"},
         {{"run", "--source", src(), "--add", "x", "--prefix", "--style", "1"}, 3, "文件类型选择\n可别忘了"},
@@ -150,10 +147,8 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
         {{"restore", dir.file("file.log")}, 3, "恢复确认\n所选文件不是完整的重命名日志"},
         {runArgs({"--add", "x", "--prefix", "--style", "1", "--dest", dir.file("none")}), 2,
          "quorin-cli: --dest %1none: no such folder\n"},
-        {{"run", "--source", dir.file("none"), "--type", "jpg", "--insert", "x"}, 2,
-         "quorin-cli: --source %1none: no such folder\n"},
-        {{"run", "--source", dir.file("file.log"), "--type", "jpg", "--insert", "x"}, 2,
-         "quorin-cli: --source %1file.log: not a folder\n"},
+        {runArgs({"--insert", "x"}, "none"), 2, "quorin-cli: --source %1none: no such folder\n"},
+        {runArgs({"--insert", "x"}, "file.log"), 2, "quorin-cli: --source %1file.log: not a folder\n"},
         {{"survey", dir.file("none")}, 2, "quorin-cli: %1none: no such folder\n"},
         {{"survey", dir.file("file.log")}, 2, "quorin-cli: %1file.log: not a folder\n"},
         {{"survey", "--", "-"}, 2, "quorin-cli: %1-: no such folder\n"},
@@ -173,7 +168,7 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
         {{"help", "rename"}, 2, "usage:"},
     };
     if (dir.setImmutable("unwritable/Restore"))
-        cases.push_back({runIn("unwritable"), 3, "无法在目标文件夹中建立重命名日志"});
+        cases.push_back({runArgs({"--insert", "x", "--yes"}, "unwritable"), 3, "无法在目标文件夹中建立重命名日志"});
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
         const Outcome outcome = cli(c.args);
