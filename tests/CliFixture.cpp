@@ -3,10 +3,9 @@
 
 #include <QDeadlineTimer>
 
-#include <cstdlib>
 #include <poll.h>
 #include <pty.h>
-#include <sys/wait.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace quorin::test {
@@ -36,12 +35,6 @@ bool readUntil(int terminal, QByteArray &shown, const QByteArray &until)
 
 } // namespace
 
-CliFixture::CliFixture()
-{
-    for (const char *name : {"a.jpg", "b.jpg", "c.txt"})
-        dir.write(QStringLiteral("src/") + QString::fromLatin1(name), name);
-}
-
 void CliFixture::start(QProcess &process, const QStringList &args) const
 {
     process.setWorkingDirectory(dir.path());
@@ -63,31 +56,28 @@ Outcome CliFixture::cli(const QStringList &args) const
 
 Outcome CliFixture::onTerminal(const QStringList &args, const QByteArray &shown, const QByteArray &typed) const
 {
-    QList<QByteArray> argv{QUORIN_CLI_PATH};
-    for (const QString &arg : args)
-        argv << arg.toUtf8();
-    const QByteArray config = dir.file("config").toUtf8();
-    int terminal = -1;
-    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
-    if (child == 0) {
-        std::vector<char *> pointers;
-        for (QByteArray &arg : argv)
-            pointers.push_back(arg.data());
-        pointers.push_back(nullptr);
-        ::setenv("XDG_CONFIG_HOME", config.constData(), 1);
-        ::execv(pointers[0], pointers.data());
-        ::_exit(127);
-    }
+    int terminal = -1, side = -1;
+    if (::openpty(&terminal, &side, nullptr, nullptr, nullptr) != 0)
+        return {};
+    QProcess process;
+    // The program's own session, with the terminal's far side as its
+    // controlling terminal and all three standard streams.
+    process.setChildProcessModifier([terminal, side] {
+        ::setsid();
+        ::ioctl(side, TIOCSCTTY, 0);
+        for (int stream : {0, 1, 2})
+            ::dup2(side, stream);
+        ::close(terminal);
+    });
+    start(process, args);
+    ::close(side);
     Outcome outcome;
-    if (child < 0)
-        return outcome;
     if (!typed.isEmpty() && readUntil(terminal, outcome.out, shown))
         ::write(terminal, typed.constData(), size_t(typed.size()));
     readUntil(terminal, outcome.out, {});
     ::close(terminal);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    process.waitForFinished(TimeoutMs);
+    outcome.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return outcome;
 }
 

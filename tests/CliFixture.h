@@ -13,8 +13,7 @@ namespace quorin::test {
 
 struct Outcome {
     int status = -1;
-    QByteArray out;
-    QByteArray err;
+    QByteArray out, err;
 
     QString errText() const { return QString::fromUtf8(err); }
 };
@@ -23,7 +22,7 @@ struct Outcome {
 // folder, on a source folder holding a.jpg, b.jpg and c.txt.
 class CliFixture : public ::testing::Test {
 protected:
-    CliFixture();
+    CliFixture() { dir.writeNamed("src", {"a.jpg", "b.jpg", "c.txt"}); }
 
     void start(QProcess &process, const QStringList &args) const;
     // Standard input is empty and not a terminal.
@@ -32,9 +31,9 @@ protected:
     // status. `typed` is typed once the terminal has shown `shown`.
     Outcome onTerminal(const QStringList &args, const QByteArray &shown = {}, const QByteArray &typed = {}) const;
 
-    QStringList runArgs(const QStringList &more) const
+    QStringList runArgs(const QStringList &more, const QString &source = "src") const
     {
-        return QStringList{"run", "--source", src(), "--type", "jpg"} + more;
+        return QStringList{"run", "--source", dir.file(source), "--type", "jpg"} + more;
     }
     QString src() const { return dir.file("src"); }
     // The text with every "%1" standing for the temporary folder's path.

@@ -1,7 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 //
 // quorin-cli on a terminal of its own: questions typed in, Ctrl+C and the end
-// of input among the answers, and what the screen shows at the end.
+// of input among the answers.
 #include "CliFixture.h"
 #include "TreeSnapshot.h"
 
@@ -40,31 +40,5 @@ TEST_F(CliTerminal, questions_areAnsweredNoUnlessTheUserSaysYes)
         EXPECT_TRUE(asked.out.startsWith(c.question)) << asked.out.toStdString();
         EXPECT_EQ(asked.status, c.status) << asked.out.toStdString();
         EXPECT_EQ(snapshot(src()) == before, c.status != 0);
-    }
-}
-
-// The running status line is erased before anything else is printed, so each
-// result stands once on a line of its own and no count is left behind.
-TEST_F(CliTerminal, screen_showsEachResultOnce_andNoStaleStatusLine)
-{
-    const struct {
-        QStringList args;
-        QStringList screen;
-    } cases[] = {
-        {{"survey", src()}, {"共有 3 个文件及 2 种文件类型", "JPG", "TXT"}},
-        {runArgs({"--insert", "x", "--dry-run"}),
-         {src() + "/a.jpg\t" + src() + "/xa.jpg", src() + "/b.jpg\t" + src() + "/xb.jpg",
-          "dry run, nothing changed: 2 files would be renamed, 0 passed over (the new name taken), 0 left alone (a "
-          "name no log can hold)"}},
-        {runArgs({"--insert", "x"}),
-         {"操作完成", "操作已经完成！总共重命名了 2 个扩展名为 JPG 的文件！", src() + "/Restore/RestoreJPG.log"}},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.args.join(u' ').toStdString());
-        // The order of a folder's files is the file system's.
-        QStringList screen = screenLines(onTerminal(c.args).out), expected = c.screen;
-        screen.sort();
-        expected.sort();
-        EXPECT_EQ(screen, expected) << screen.join(u'\n').toStdString();
     }
 }

@@ -7,13 +7,12 @@
 #include "log/RenameLog.h"
 
 #include <QDirIterator>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QThread>
 
 #include <csignal>
 #include <functional>
-#include <optional>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,15 +21,13 @@ using namespace quorin::test;
 
 namespace {
 
-QByteArray escaped(const QString &path)
-{
-    return path.toUtf8().replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n");
-}
-
 // What a dry run prints for the renames a log holds: a line each, with tabs,
 // line breaks and backslashes escaped; with -z, each path ended by a NUL.
 std::pair<QByteArray, QByteArray> printedFor(const QString &log)
 {
+    const auto escaped = [](const QString &path) {
+        return path.toUtf8().replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n");
+    };
     QByteArray lines, fields;
     RenameLog reader;
     EXPECT_FALSE(reader.openForReading(log).failed());
@@ -44,9 +41,7 @@ std::pair<QByteArray, QByteArray> printedFor(const QString &log)
 // Sends Ctrl+C once `reached` holds, and waits for the program to end.
 Outcome interruptWhen(QProcess &process, const std::function<bool()> &reached)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (!reached() && waited.elapsed() < 30000 && process.state() == QProcess::Running)
+    for (QDeadlineTimer deadline(30000); !reached() && !deadline.hasExpired() && process.state() == QProcess::Running;)
         QThread::msleep(2);
     ::kill(pid_t(process.processId()), SIGINT);
     process.waitForFinished(60000);
@@ -78,8 +73,8 @@ TEST_F(CliTest, previewRunAndRestore_agreeOnEveryFile)
          {"--add", "n", "--drop-old-name", "--style", "1"}, 0},
         {"moved", "src", {"a.jpg", "b.jpg", "sub/c.jpg"}, {"--move", "--dest", "OUT", "--insert", "m", "--at-end"}, 0},
         {"copied", "src", {"a.jpg", "b.jpg"}, {"--copy", "--dest", "OUT", "--add", "c", "--suffix", "--style", "1"}, 0},
-        {"a tab and backslashes in paths", "tab\there", {"back\\slash.jpg", "sub\\/x.jpg"}, {"--subdirs", "--insert", "\\"},
-         0},
+        {"a tab and backslashes in paths", "tab\there", {"back\\slash.jpg", "sub\\/x.jpg"},
+         {"--subdirs", "--insert", "\\"}, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -117,19 +112,30 @@ TEST_F(CliTest, previewRunAndRestore_agreeOnEveryFile)
 }
 
 // Refusals show the window's box and exit 3; usage errors name what is wrong
-// and exit 2. Neither touches a file, writes a log or remembers a folder.
+// and exit 2. Neither touches a file, writes a log or remembers a folder. A log
+// held by another operation, in another process, refuses a restore and a run;
+// a run refused prints no log, not even an earlier run's.
 TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
 {
     dir.write("file.log", "not a log");
-    const auto before = snapshot(src());
-    const struct {
+    dir.writeNamed("held", {"a.jpg"});
+    dir.writeNamed("unwritable", {"a.jpg"});
+    ASSERT_EQ(cli(runArgs({"--insert", "x", "--yes"}, "held")).status, 0);
+    ASSERT_EQ(cli(runArgs({"--insert", "x", "--yes"}, "unwritable")).status, 0);
+    LogLock held;
+    ASSERT_TRUE(held.tryLock(dir.file("held/Restore"), "JPG"));
+    const auto before = snapshot(dir.path());
+    struct Case {
         QStringList args;
         int status;
-        const char *message;
-    } cases[] = {
+        QString message;
+    };
+    std::vector<Case> cases = {
+        {{"restore", "--yes", dir.file("held/Restore/RestoreJPG.log")}, 3, logInUse().description},
+        {runArgs({"--insert", "x", "--yes"}, "held"), 3, logInUse().description},
         {runArgs({"--prefix", "--style", "1"}), 3, "添加字符\n请输入新文件名所要添加的字符"},
         {runArgs({"--add", "x", "--prefix"}), 3, "序号类型\n    序号类型还没有选呢！"},
-        {{"run", "--source", src(), "--add", "x", "--prefix", "--style", "1"}, 3, "文件类型选择\n"},
+        {{"run", "--source", src(), "--add", "x", "--prefix", "--style", "1"}, 3, "文件类型选择\n可别忘了"},
         {runArgs({"--add", "x", "--drop-old-name", "--style", "1"}), 3,
          "路径选择确认\n    如果您使用全新的文件名前缀，"},
         {runArgs({"--add", "x", "--drop-old-name", "--style", "1"}), 3,
@@ -141,10 +147,8 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
         {{"restore", dir.file("file.log")}, 3, "恢复确认\n所选文件不是完整的重命名日志"},
         {runArgs({"--add", "x", "--prefix", "--style", "1", "--dest", dir.file("none")}), 2,
          "quorin-cli: --dest %1none: no such folder\n"},
-        {{"run", "--source", dir.file("none"), "--type", "jpg", "--insert", "x"}, 2,
-         "quorin-cli: --source %1none: no such folder\n"},
-        {{"run", "--source", dir.file("file.log"), "--type", "jpg", "--insert", "x"}, 2,
-         "quorin-cli: --source %1file.log: not a folder\n"},
+        {runArgs({"--insert", "x"}, "none"), 2, "quorin-cli: --source %1none: no such folder\n"},
+        {runArgs({"--insert", "x"}, "file.log"), 2, "quorin-cli: --source %1file.log: not a folder\n"},
         {{"survey", dir.file("none")}, 2, "quorin-cli: %1none: no such folder\n"},
         {{"survey", dir.file("file.log")}, 2, "quorin-cli: %1file.log: not a folder\n"},
         {{"survey", "--", "-"}, 2, "quorin-cli: %1-: no such folder\n"},
@@ -163,22 +167,32 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
         {{"rename"}, 2, "usage:"},
         {{"help", "rename"}, 2, "usage:"},
     };
+    if (dir.setImmutable("unwritable/Restore"))
+        cases.push_back({runArgs({"--insert", "x", "--yes"}, "unwritable"), 3, "无法在目标文件夹中建立重命名日志"});
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.join(u' ').toStdString());
         const Outcome outcome = cli(c.args);
         EXPECT_EQ(outcome.status, c.status);
-        EXPECT_TRUE(outcome.errText().contains(withDir(c.message))) << outcome.err.toStdString();
+        // A message that ends a line ends what is printed: no usage follows a path that cannot be used.
+        const QString message = withDir(c.message);
+        EXPECT_TRUE(message.endsWith(u'\n') ? outcome.errText().endsWith(message) : outcome.errText().contains(message))
+            << outcome.err.toStdString();
         EXPECT_TRUE(outcome.out.isEmpty());
     }
-    EXPECT_EQ(snapshot(src()), before);
+    EXPECT_EQ(snapshot(dir.path()), before);
+    for (const QString folder : {"held", "unwritable"})
+        EXPECT_TRUE(exists(dir.file(folder + "/Restore/RestoreJPG.log")));
     EXPECT_FALSE(exists(dir.file("src/Restore")));
     EXPECT_FALSE(exists(dir.file("config/Quorin.ini")));
 }
 
 // Results go to standard output, each once; the window's boxes and warnings
-// to standard error, without the status line's echo of them. A relative
-// folder is logged as a full path, and a survey remembers its folder.
-TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
+// to standard error, without the status line's echo of them. On a terminal
+// the status line is erased before anything else is printed, so each line
+// stands once and no count is left behind; the same run again prints the
+// same. A relative folder is logged as a full path, and a survey remembers
+// its folder.
+TEST_F(CliTest, results_goToStandardOutput_messagesToStandardError_andStandOnceOnScreen)
 {
     dir.write("src/sub/d.Png");
     const QString noPng = "quorin-cli: warning: no file of type PNG in %1src\n";
@@ -188,6 +202,9 @@ TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
         QString out, err;
     } cases[] = {
         {{"survey", "--subdirs", src()}, "共有 4 个文件和 1 个文件夹及 3 种文件类型\nJPG\nPNG\nTXT\n", ""},
+        {runArgs({"--insert", "x", "--dry-run"}), "%1src/a.jpg\t%1src/xa.jpg\n%1src/b.jpg\t%1src/xb.jpg\n",
+         "dry run, nothing changed: 2 files would be renamed, 0 passed over (the new name taken), 0 left alone (a name "
+         "no log can hold)\n"},
         {png + QStringList{"--dry-run"}, "",
          noPng + "dry run, nothing changed: 0 files would be renamed, 0 passed over (the new name taken), 0 left "
                  "alone (a name no log can hold)\n"},
@@ -202,39 +219,14 @@ TEST_F(CliTest, results_goToStandardOutput_andMessagesToStandardError)
         EXPECT_EQ(outcome.status, 0);
         EXPECT_EQ(QString::fromUtf8(outcome.out), withDir(c.out));
         EXPECT_EQ(outcome.errText(), withDir(c.err));
+        QStringList screen = screenLines(onTerminal(c.args).out);
+        QStringList lines = withDir(c.out + c.err).split(u'\n', Qt::SkipEmptyParts);
+        screen.sort();
+        lines.sort();
+        EXPECT_EQ(screen, lines);
     }
     EXPECT_TRUE(readAll(dir.file("config/Quorin.ini")).contains(src().toUtf8()));
     EXPECT_TRUE(readAll(dir.file("src/Restore/RestoreJPG.log")).contains(dir.file("src/xa.jpg").toUtf8()));
-}
-
-// A log held by another operation, in another process, refuses a restore and
-// a run; a run refused prints no log, not even an earlier run's.
-TEST_F(CliTest, refusedOperations_printNoLog_andChangeNothing)
-{
-    const QStringList jpg = runArgs({"--insert", "x", "--yes"});
-    ASSERT_EQ(cli(jpg).status, 0);
-    const QString log = dir.file("src/Restore/RestoreJPG.log");
-    const auto after = snapshot(src());
-    std::optional<LogLock> held(std::in_place);
-    ASSERT_TRUE(held->tryLock(dir.file("src/Restore"), "JPG"));
-    struct {
-        QStringList args;
-        bool immutable;
-    } const cases[] = {{{"restore", "--yes", log}, false}, {jpg, false}, {jpg, true}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.args.join(u' ').toStdString());
-        if (c.immutable)
-            held.reset();
-        if (c.immutable && !dir.setImmutable("src/Restore"))
-            GTEST_SKIP() << "chattr +i needs root";
-        const Outcome outcome = cli(c.args);
-        dir.setImmutable("src/Restore", false);
-        EXPECT_EQ(outcome.status, 3);
-        EXPECT_TRUE(outcome.out.isEmpty()) << outcome.out.toStdString();
-        EXPECT_TRUE(c.immutable || outcome.errText().contains(logInUse().description)) << outcome.err.toStdString();
-        EXPECT_EQ(snapshot(src()), after);
-        EXPECT_TRUE(exists(log));
-    }
 }
 
 // Every option the parser of any command accepts is described in that

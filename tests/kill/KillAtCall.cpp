@@ -13,6 +13,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <csignal>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,28 +21,16 @@ namespace {
 
 std::atomic<long> calls{0};
 
-long killAt()
+long numberFrom(const char *variable)
 {
-    static const long at = [] {
-        const char *text = std::getenv("QUORIN_KILL_AT");
-        return text ? std::atol(text) : 0L;
-    }();
-    return at;
+    const char *text = std::getenv(variable);
+    return text ? std::atol(text) : 0L;
 }
 
 template <typename F>
 F next(const char *name)
 {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
-}
-
-long pauseAt()
-{
-    static const long at = [] {
-        const char *text = std::getenv("QUORIN_PAUSE_AT");
-        return text ? std::atol(text) : 0L;
-    }();
-    return at;
 }
 
 // Made through the real open and close, so the pause counts no call of its own.
@@ -59,10 +48,11 @@ void pause()
 
 void count()
 {
+    static const long killAt = numberFrom("QUORIN_KILL_AT"), pauseAt = numberFrom("QUORIN_PAUSE_AT");
     const long call = ++calls;
-    if (call == killAt())
+    if (call == killAt)
         raise(SIGKILL);
-    if (call == pauseAt())
+    if (call == pauseAt)
         pause();
 }
 
@@ -72,96 +62,65 @@ bool isRegular(int fd)
     return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
-mode_t modeOf(int flags, va_list args)
+// The real function of that name, the call counted first.
+template <typename F>
+F counted(const char *name)
 {
-    return (flags & O_CREAT) ? mode_t(va_arg(args, int)) : 0;
-}
-
-// Only an open that may create a file changes anything.
-int openCounted(const char *name, const char *path, int flags, mode_t mode)
-{
-    if (flags & O_CREAT)
-        count();
-    return next<int (*)(const char *, int, ...)>(name)(path, flags, mode);
+    count();
+    return next<F>(name);
 }
 
 } // namespace
 
 extern "C" {
 
-int rename(const char *from, const char *to)
-{
-    count();
-    return next<int (*)(const char *, const char *)>("rename")(from, to);
-}
+int rename(const char *from, const char *to) { return counted<decltype(&rename)>("rename")(from, to); }
 
 int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
 {
-    count();
-    return next<int (*)(int, const char *, int, const char *, unsigned)>("renameat2")(fromDir, from, toDir, to, flags);
+    return counted<decltype(&renameat2)>("renameat2")(fromDir, from, toDir, to, flags);
 }
 
-int link(const char *from, const char *to)
-{
-    count();
-    return next<int (*)(const char *, const char *)>("link")(from, to);
-}
+int link(const char *from, const char *to) { return counted<decltype(&link)>("link")(from, to); }
 
-int symlink(const char *target, const char *path)
-{
-    count();
-    return next<int (*)(const char *, const char *)>("symlink")(target, path);
-}
+int symlink(const char *target, const char *path) { return counted<decltype(&symlink)>("symlink")(target, path); }
 
-int unlink(const char *path)
-{
-    count();
-    return next<int (*)(const char *)>("unlink")(path);
-}
+int unlink(const char *path) { return counted<decltype(&unlink)>("unlink")(path); }
 
-int mkdir(const char *path, mode_t mode)
-{
-    count();
-    return next<int (*)(const char *, mode_t)>("mkdir")(path, mode);
-}
+int mkdir(const char *path, mode_t mode) { return counted<decltype(&mkdir)>("mkdir")(path, mode); }
 
+// Only an open that may create a file changes anything. On the 64-bit
+// systems the program is built for, open64 is open under another name.
 int open(const char *path, int flags, ...)
 {
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    return openCounted("open", path, flags, mode);
+    mode_t mode = 0;
+    if (flags & O_CREAT) {
+        va_list args;
+        va_start(args, flags);
+        mode = mode_t(va_arg(args, int));
+        va_end(args);
+        count();
+    }
+    return next<decltype(&open)>("open")(path, flags, mode);
 }
 
-int open64(const char *path, int flags, ...)
-{
-    va_list args;
-    va_start(args, flags);
-    const mode_t mode = modeOf(flags, args);
-    va_end(args);
-    return openCounted("open64", path, flags, mode);
-}
+int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 
+// Only a write to a regular file changes one: not one to a pipe or a terminal.
 ssize_t write(int fd, const void *data, size_t size)
 {
-    if (isRegular(fd))
-        count();
-    return next<ssize_t (*)(int, const void *, size_t)>("write")(fd, data, size);
+    using Write = decltype(&write);
+    return (isRegular(fd) ? counted<Write>("write") : next<Write>("write"))(fd, data, size);
 }
 
 ssize_t pwrite(int fd, const void *data, size_t size, off_t offset)
 {
-    if (isRegular(fd))
-        count();
-    return next<ssize_t (*)(int, const void *, size_t, off_t)>("pwrite")(fd, data, size, offset);
+    return counted<decltype(&pwrite)>("pwrite")(fd, data, size, offset);
 }
 
 ssize_t copy_file_range(int in, off_t *inOffset, int out, off_t *outOffset, size_t size, unsigned flags)
 {
-    count();
-    return next<ssize_t (*)(int, off_t *, int, off_t *, size_t, unsigned)>("copy_file_range")(in, inOffset, out, outOffset,
-                                                                                             size, flags);
+    return counted<decltype(&copy_file_range)>("copy_file_range")(in, inOffset, out, outOffset, size, flags);
 }
 
 } // extern "C"
