@@ -60,17 +60,14 @@ TEST_F(WindowTest, helpMenu_opensHelpWithTheBrowser_orSaysWhyNot)
     ASSERT_FALSE(exists(document));
     QStringList prompts;
     for (const bool there : {false, true}) {
-        QFile file(document);
-        if (there) {
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+        ASSERT_TRUE(!there || QFile(document).open(QIODevice::WriteOnly));
         for (const bool browser : {true, false}) {
             browserFound = browser;
             control<QAction>("mnuHelp").trigger();
             for (const MessageBox &box : std::exchange(dialogs.boxes.shown, {}))
                 prompts << box.title + ": " + box.prompt;
         }
-        file.remove();
+        QFile::remove(document);
     }
     EXPECT_EQ(opened, (QList<QUrl>{QUrl::fromLocalFile(document), QUrl::fromLocalFile(document)}));
     EXPECT_EQ(prompts, (QStringList{"帮助: 找不到帮助文件 help.htm。", "帮助: 找不到帮助文件 help.htm。",

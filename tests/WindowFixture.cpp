@@ -2,7 +2,6 @@
 #include "WindowFixture.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QPushButton>
 
 namespace quorin::test {
@@ -18,11 +17,6 @@ WindowTest::WindowTest()
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     dir.makeFolder("src");
     showExposed(window);
-}
-
-void WindowTest::makeSources(const QStringList &names) const
-{
-    dir.writeNamed(QStringLiteral("src"), names);
 }
 
 void WindowTest::chooseSettings(const QString &type)

@@ -4,12 +4,16 @@
 #include "CatchShow.h"
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
+#include "TreeSnapshot.h"
 
 #include "ModalDialogs.h"
 #include "frmmain.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QUrl>
 
 // Readable failure messages.
@@ -60,7 +64,7 @@ protected:
 
     QString src() const { return dir.file("src"); }
     // Writes each file under the source folder with its name as its content.
-    void makeSources(const QStringList &names) const;
+    void makeSources(const QStringList &names) const { dir.writeNamed(QStringLiteral("src"), names); }
     void survey(const QString &folder)
     {
         dialogs.folders << folder;

@@ -1,10 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
-#include "TreeSnapshot.h"
 #include "WindowFixture.h"
 
 #include "frmPreview.h"
 
-#include <QDir>
 #include <QTableView>
 
 using namespace quorin;

@@ -9,12 +9,10 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
 {
     const QString chosen = "/chosen", source = "/from", hint = "这里是更名后的文件存在位置", waiting = "等待重命名操作",
                   busy = "正在统计第 7 个文件";
-    const struct {
-        const char *name;
-        QList<const char *> clicks;
-        bool copy, move, copyMoveEnabled, destButtonEnabled;
-        QString destination, status;
-    } cases[] = {
+    // What the row shows, the clicks, whether copy and move are checked, whether
+    // both are enabled, whether the destination button is, and the destination
+    // and status texts after.
+    const QList<std::tuple<const char *, QList<const char *>, bool, bool, bool, bool, QString, QString>> cases = {
         {"checking copy alone", {"chkCopy"}, true, false, true, true, hint, busy},
         {"move after copy", {"chkCopy", "CmdDestDir", "chkMove"}, false, true, true, true, chosen, waiting},
         {"unchecking the last", {"chkMove", "CmdDestDir", "chkMove"}, false, false, true, false, source, waiting},
@@ -22,26 +20,25 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
         {"sub-folders while neither", {"chkSubDir"}, false, false, false, false, hint, busy},
         {"sub-folders off again", {"chkMove", "chkSubDir", "chkSubDir"}, false, false, true, false, source, waiting},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &[name, clicks, copy, move, copyMoveEnabled, destButtonEnabled, destination, after] : cases) {
+        SCOPED_TRACE(name);
         for (const char *box : {"chkSubDir", "chkCopy", "chkMove"})
             control<QAbstractButton>(box).setChecked(false);
         control<QLineEdit>("txtDestDir").setText(hint);
         control<QLineEdit>("txtSourDir").setText(source);
         window.setStatus(busy);
-        for (const char *name : c.clicks) {
-            if (QByteArray(name) == "CmdDestDir")
-                dialogs.folders << chosen;
-            click(name);
-        }
-        EXPECT_EQ(checked("chkCopy"), c.copy);
-        EXPECT_EQ(checked("chkMove"), c.move);
-        EXPECT_EQ(enabled("chkCopy"), c.copyMoveEnabled);
-        EXPECT_EQ(enabled("chkMove"), c.copyMoveEnabled);
-        EXPECT_EQ(enabled("CmdDestDir"), c.destButtonEnabled);
-        EXPECT_EQ(text("txtDestDir"), c.destination);
-        EXPECT_EQ(status(), c.status);
+        dialogs.folders = {chosen};
+        for (const char *button : clicks)
+            click(button);
+        EXPECT_EQ(checked("chkCopy"), copy);
+        EXPECT_EQ(checked("chkMove"), move);
+        EXPECT_EQ(enabled("chkCopy"), copyMoveEnabled);
+        EXPECT_EQ(enabled("chkMove"), copyMoveEnabled);
+        EXPECT_EQ(enabled("CmdDestDir"), destButtonEnabled);
+        EXPECT_EQ(text("txtDestDir"), destination);
+        EXPECT_EQ(status(), after);
     }
+    dialogs.folders.clear();
     EXPECT_EQ(dialogs.folderTitles.value(0), QStringLiteral("请选择一个目录"));
     click("chkCopy");
     control<QLineEdit>("txtDestDir").setText("/kept");
