@@ -41,7 +41,10 @@ TEST(AboutBox, leftClicks_closeOnTheBackgroundIconVersionAndTitle_andOpenTheLink
     }
 }
 
-TEST_F(WindowTest, aboutMenu_showsTheBoxModally_andItsClosingDestroysIt)
+// The about menu shows the box modally, and its closing destroys it. Help says
+// so in one box when there is no help.htm to open (none lies beside the
+// tests), and when nothing on the desktop opens it.
+TEST_F(WindowTest, aboutMenuShowsTheBoxModally_andHelpMenuOpensHelpWithTheBrowser_orSaysWhyNot)
 {
     CatchShow<frmAbout> catcher([](frmAbout &shown) {
         EXPECT_TRUE(shown.isModal());
@@ -50,12 +53,6 @@ TEST_F(WindowTest, aboutMenu_showsTheBoxModally_andItsClosingDestroysIt)
     control<QAction>("mnuAbout").trigger();
     EXPECT_EQ(catcher.shown, 1);
     EXPECT_EQ(window.findChild<frmAbout *>(), nullptr);
-}
-
-// Help says so in one box when there is no help.htm to open (none lies beside
-// the tests), and when nothing on the desktop opens it.
-TEST_F(WindowTest, helpMenu_opensHelpWithTheBrowser_orSaysWhyNot)
-{
     const QString document = QCoreApplication::applicationDirPath() + "/help.htm";
     ASSERT_FALSE(exists(document));
     QStringList prompts;

@@ -46,7 +46,9 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
     EXPECT_EQ(text("txtDestDir"), QStringLiteral("/kept")) << "a cancelled picker changes nothing";
 }
 
-TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andFocusesTheAddedText)
+// Dropping the old name clears and locks the placement; a new extension is
+// typed only while chosen, and kept when not; each box gets the focus.
+TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtensionIsTypedOnlyWhileChosen)
 {
     auto &added = control<QLineEdit>("txtAddString");
     const auto &label = control<QLabel>("lblName");
@@ -66,10 +68,7 @@ TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andFocusesTheAd
     click("optPrefix");
     click("optSuffix");
     EXPECT_FALSE(checked("optPrefix")) << "the two choices still exclude each other";
-}
 
-TEST_F(WindowTest, newExtension_isTypedOnlyWhileChosen_andKeptWhenNot)
-{
     auto &suffix = control<QLineEdit>("txtNewSuffix");
     click("chkModifySuffix");
     EXPECT_TRUE(suffix.isEnabled());
@@ -82,19 +81,7 @@ TEST_F(WindowTest, newExtension_isTypedOnlyWhileChosen_andKeptWhenNot)
     EXPECT_EQ(suffix.selectedText(), QStringLiteral("web"));
 }
 
-TEST_F(WindowTest, folderBoxes_showTheirWholeTextWhenThePointerMovesOverThem)
-{
-    for (const char *name : {"txtDestDir", "txtSourDir"}) {
-        SCOPED_TRACE(name);
-        auto &box = control<QLineEdit>(name);
-        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
-        QTest::mouseMove(&box, QPoint(5, 5));
-        QTest::mouseMove(&box, QPoint(20, 8));
-        EXPECT_EQ(box.toolTip(), box.text());
-    }
-}
-
-TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_andTabWalksTheControlsInOrder)
+TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_tabWalksTheControlsInOrder_andFolderBoxesShowTheirWholeText)
 {
     const QStringList order = {"CmdSourDir", "txtSourDir", "CmdStart", "CmdExit", "CmdRestore", "txtDestDir",
                                "txtAddString", "chkKeepFileName", "cboSeries", "cboFileType", "optPrefix",
@@ -107,4 +94,12 @@ TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_andTabWalksTheControlsInO
         if (order.contains(w->objectName()))
             walked << w->objectName();
     EXPECT_EQ(walked, order);
+    for (const char *name : {"txtDestDir", "txtSourDir"}) {
+        SCOPED_TRACE(name);
+        auto &box = control<QLineEdit>(name);
+        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
+        QTest::mouseMove(&box, QPoint(5, 5));
+        QTest::mouseMove(&box, QPoint(20, 8));
+        EXPECT_EQ(box.toolTip(), box.text()) << "the whole text shows when the pointer moves over it";
+    }
 }
