@@ -76,11 +76,11 @@ protected:
     // which the status line starts with `text`.
     void onceStatusReads(const QString &text, std::function<void()> act);
     // Starts a survey, a run or a restore with `start` and checks that none of
-    // the three could be started, nor any button had the focus, at any of its
-    // yields (and that it yielded, unless it is refused at once), then which of
-    // them can be started after it, and that no button has the focus then.
-    void operate(const char *what, const std::function<void()> &start, const QStringList &enabledAfter,
-                 bool yields = true);
+    // the three nor 预览 could be started, nor any button had the focus, at any
+    // of its yields (and that it yielded, unless it is refused at once), then
+    // which of them can be started after it, and that no button has the focus then.
+    void operate(const char *what, const std::function<void()> &start, bool yields = true,
+                 const QStringList &enabledAfter = {"CmdSourDir", "CmdStart", "CmdRestore", "mnuPreview"});
 
     TempFolder dir;
     TempFolder config;
@@ -94,6 +94,7 @@ protected:
 private:
     // Calls `step` inside every yield of the long operations that follow, until it returns true.
     void atEveryYield(std::function<bool()> step);
+    // The operations that can be started, and the button that has the focus.
     QStringList operationsEnabled() const;
 
     bool underWay_ = false;

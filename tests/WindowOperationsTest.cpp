@@ -28,7 +28,7 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
         const qsizetype shown = dialogs.boxes.shown.size();
         dialogs.boxes.answers << answer;
         onceStatusReads(QString::fromUtf8(pass), [this, on = focus] { QTest::keyClick(&control(on), Qt::Key_Escape); });
-        operate("run", [this] { click("CmdStart"); }, {"CmdSourDir", "CmdStart", "CmdRestore"});
+        operate("run", [this] { click("CmdStart"); });
         ASSERT_GT(dialogs.boxes.shown.size(), shown);
         const MessageBox &question = dialogs.boxes.shown[shown];
         EXPECT_EQ(question.title, QStringLiteral("终止确认"));
@@ -53,7 +53,6 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     dir.makeFolder("src/p002_.jpg");
     auto &preview = control<QAction>("mnuPreview");
     const auto trigger = [&preview] { preview.trigger(); };
-    const QStringList all = {"CmdSourDir", "CmdStart", "CmdRestore"};
     EXPECT_FALSE(preview.isEnabled());
     survey(src());
     const auto before = snapshot(src());
@@ -70,7 +69,7 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
         rows << child<QLabel>(dialog, "lblPlanInfo").text();
         clickOn(dialog, answer);
     });
-    operate("refused preview", trigger, all, false);
+    operate("refused preview", trigger, false);
     click("CmdStart");
     ASSERT_EQ(dialogs.boxes.shown.size(), 2);
     EXPECT_EQ(dialogs.boxes.shown[0].prompt, dialogs.boxes.shown[1].prompt) << "refused as 开始 refuses";
@@ -80,7 +79,7 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     click("chkKeepFileName");
     click("chkMove");
     onceStatusReads("正在处理第", [this] { QTest::keyClick(&control("txtAddString"), Qt::Key_Escape); });
-    operate("preview ended by Esc", trigger, all);
+    operate("preview ended by Esc", trigger);
     EXPECT_EQ(user.shown, 0);
     EXPECT_EQ(status(), QStringLiteral("预览已停止"));
     trigger();
