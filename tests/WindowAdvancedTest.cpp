@@ -54,60 +54,10 @@ protected:
 
 } // namespace
 
-// Enter, where the caret is, presses the default button 确定. Only the chosen
-// kind's texts are checked, and a count only by its numeric reading.
-TEST_F(AdvancedEdit, ok_refusesAnEditLackingItsText_keepingTheDialogOpenAndEveryEntryAsTyped)
-{
-    // Rows that leave a box empty come before the first that 确定 takes, since
-    // 确定 keeps every entry for the next opening.
-    const QString badCount = QStringLiteral("请正确输入要删除字符的个数，只能是数字！");
-    // The kind chosen, the texts typed, and the refusal's prompt and title, empty when 确定 takes the edit.
-    QList<std::tuple<const char *, Texts, QString, QString>> cases = {
-        {nullptr, {{"txtAdd", "x"}}, "你没有选择任何选项！请选择其中的一项，或按“取消”按钮！", "警告"},
-        {"OptReplace", {{"txtReplaceAs", "b"}}, "你没有输入要替换的字符！", "替换选项"},
-        {"OptReplace", {{"txtReplace", "a"}}, "你没有输入替换成什么字符！", "替换选项"},
-        {"OptReplace", {{"txtReplace", "a"}, {"txtReplaceAs", " "}}, {}, {}},
-        {"OptDelMatch", {{"txtReplace", "a"}}, "请输入要删除的字符！", "删除选项"},
-        {"OptAdd", {{"txtDel", "3"}}, "请输入文件名中要添加的字符！", "添加选项"},
-        {"OptDel", {{"txtAdd", "x"}}, badCount, "删除字符个数选项"},
-    };
-    for (const auto &[count, taken] : QList<std::pair<const char *, bool>>{
-             {"0", false}, {"00", false}, {"a", false}, {"&H", false}, {" ", false}, {"1", true}, {"99", true},
-             {"-1", true}, {"5a", true}, {".5", true}, {" 5", true}})
-        cases.append({"OptDel", {{"txtDel", count}}, taken ? QString() : badCount, taken ? QString() : "删除字符个数选项"});
-    click("ChkOption");
-    for (const auto &[kind, texts, prompt, title] : cases) {
-        SCOPED_TRACE(std::string(kind ? kind : "no kind") + ", typed " + ::testing::PrintToString(texts));
-        const bool refused = !prompt.isEmpty();
-        const qsizetype boxes = dialogs.boxes.shown.size();
-        const QString before = summary();
-        openOptions([&](FrmOption &dialog) {
-            fill(dialog, kind, texts);
-            QWidget *focus = dialog.focusWidget();
-            QTest::keyClick(focus, Qt::Key_Return);
-            EXPECT_EQ(dialog.isVisible(), refused);
-            if (!dialog.isVisible())
-                return;
-            EXPECT_EQ(dialog.focusWidget(), focus);
-            for (const auto &[box, text] : texts)
-                EXPECT_EQ(child<QLineEdit>(dialog, box.c_str()).text(), text);
-            clickOn(dialog, "CmdCancel");
-        });
-        ASSERT_EQ(dialogs.boxes.shown.size(), boxes + (refused ? 1 : 0));
-        if (!refused)
-            continue;
-        const MessageBox &box = dialogs.boxes.shown.last();
-        EXPECT_EQ(box.prompt, prompt);
-        EXPECT_EQ(box.title, title);
-        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(box.buttons, MessageButtons::Ok);
-        EXPECT_EQ(summary(), before);
-    }
-}
-
 // 确定 keeps every entry for the next opening, the run and the summary, also
-// across switching off and on; 取消 brings back the defaults.
-TEST_F(AdvancedEdit, ok_keepsEveryEntry_andCancelBringsBackTheDefaults)
+// across switching off and on; 取消 brings back the defaults; 确定 refuses an
+// edit lacking its text, keeping the dialog open and every entry as typed.
+TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_andOkRefusesAnEditLackingItsText)
 {
     click("ChkOption");
     openOptions([](FrmOption &dialog) {
@@ -144,6 +94,53 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_andCancelBringsBackTheDefaults)
     click("ChkOption");
     click("ChkOption");
     EXPECT_EQ(summary(), NoKindSet);
+
+    // Enter, where the caret is, presses the default button 确定. Only the chosen
+    // kind's texts are checked, and a count only by its numeric reading. Rows
+    // that leave a box empty come before the first that 确定 takes, since 确定
+    // keeps every entry for the next opening.
+    const QString badCount = QStringLiteral("请正确输入要删除字符的个数，只能是数字！");
+    // The kind chosen, the texts typed, and the refusal's prompt and title, empty when 确定 takes the edit.
+    QList<std::tuple<const char *, Texts, QString, QString>> cases = {
+        {nullptr, {{"txtAdd", "x"}}, "你没有选择任何选项！请选择其中的一项，或按“取消”按钮！", "警告"},
+        {"OptReplace", {{"txtReplaceAs", "b"}}, "你没有输入要替换的字符！", "替换选项"},
+        {"OptReplace", {{"txtReplace", "a"}}, "你没有输入替换成什么字符！", "替换选项"},
+        {"OptReplace", {{"txtReplace", "a"}, {"txtReplaceAs", " "}}, {}, {}},
+        {"OptDelMatch", {{"txtReplace", "a"}}, "请输入要删除的字符！", "删除选项"},
+        {"OptAdd", {{"txtDel", "3"}}, "请输入文件名中要添加的字符！", "添加选项"},
+        {"OptDel", {{"txtAdd", "x"}}, badCount, "删除字符个数选项"},
+    };
+    for (const auto &[count, taken] : QList<std::pair<const char *, bool>>{
+             {"0", false}, {"00", false}, {"a", false}, {"&H", false}, {" ", false}, {"1", true}, {"99", true},
+             {"-1", true}, {"5a", true}, {".5", true}, {" 5", true}})
+        cases.append({"OptDel", {{"txtDel", count}}, taken ? QString() : badCount, taken ? QString() : "删除字符个数选项"});
+    for (const auto &[kind, texts, prompt, title] : cases) {
+        SCOPED_TRACE(std::string(kind ? kind : "no kind") + ", typed " + ::testing::PrintToString(texts));
+        const bool refused = !prompt.isEmpty();
+        const qsizetype boxes = dialogs.boxes.shown.size();
+        const QString before = summary();
+        openOptions([&](FrmOption &dialog) {
+            fill(dialog, kind, texts);
+            QWidget *focus = dialog.focusWidget();
+            QTest::keyClick(focus, Qt::Key_Return);
+            EXPECT_EQ(dialog.isVisible(), refused);
+            if (!dialog.isVisible())
+                return;
+            EXPECT_EQ(dialog.focusWidget(), focus);
+            for (const auto &[box, text] : texts)
+                EXPECT_EQ(child<QLineEdit>(dialog, box.c_str()).text(), text);
+            clickOn(dialog, "CmdCancel");
+        });
+        ASSERT_EQ(dialogs.boxes.shown.size(), boxes + (refused ? 1 : 0));
+        if (!refused)
+            continue;
+        const MessageBox &box = dialogs.boxes.shown.last();
+        EXPECT_EQ(box.prompt, prompt);
+        EXPECT_EQ(box.title, title);
+        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(box.buttons, MessageButtons::Ok);
+        EXPECT_EQ(summary(), before);
+    }
 }
 
 // Switching on clears the dropped-name box, whose rule then runs once, and
