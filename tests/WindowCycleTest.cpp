@@ -100,11 +100,10 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
     dir.write("file.jpg");
     dir.makeFolder("other");
     const QString other = dir.file("other"), file = dir.file("file.jpg");
-    const QString notAFolder = "“" + file + "”不是一个文件夹。";
     // How the folder comes, what is given, the box that says why it is refused.
     const QList<std::tuple<const char *, QStringList, QString>> refused = {
         {"arguments", {}, ""},
-        {"arguments", {file}, notAFolder},
+        {"arguments", {file}, "“" + file + "”不是一个文件夹。"},
         {"arguments", {dir.file("gone")}, "“" + dir.file("gone") + "”不是一个文件夹。"},
         {"arguments", {src(), other}, "一次只能打开一个文件夹：“" + src() + "”、“" + other + "”。"},
         {"txtSourDir", {file}, ""},
