@@ -109,7 +109,7 @@ TEST(QtDialogs, logAndFolderPickers_showOnlyWhatTheyOffer_allInChinese_andReturn
             EXPECT_EQ(dialog.windowTitle() + " " + child<QComboBox>(dialog, "fileTypeCombo").currentText(), title);
             dialog.setDirectory(dir.path());
             // The folder is listed in the background.
-            for (QDeadlineTimer deadline(10000); shownIn(dialog).first.size() < listed.size() && !deadline.hasExpired();)
+            for (QDeadlineTimer deadline(10000); shownIn(dialog).first != listed && !deadline.hasExpired();)
                 QApplication::processEvents(QEventLoop::AllEvents, 50);
             const auto [names, english] = shownIn(dialog);
             EXPECT_EQ(names, listed);
