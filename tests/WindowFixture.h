@@ -37,10 +37,8 @@ public:
     }
 
     ScriptedPrompter boxes;
-    // The folders and files the user picks, in turn; none left is a cancel.
-    QStringList folders;
-    QStringList files;
-    QStringList folderTitles;
+    // The folders and files the user picks, in turn; none left is a cancel. Then the pickers' titles.
+    QStringList folders, files, folderTitles;
     QList<FileDialogRequest> fileRequests;
 };
 
@@ -82,8 +80,7 @@ protected:
     void operate(const char *what, const std::function<void()> &start, bool yields = true,
                  const QStringList &enabledAfter = {"CmdSourDir", "CmdStart", "CmdRestore", "mnuPreview"});
 
-    TempFolder dir;
-    TempFolder config;
+    TempFolder dir, config;
     ScriptedDialogs dialogs;
     QList<int> endings;
     QList<QUrl> opened;
