@@ -41,7 +41,10 @@ TEST(AboutBox, leftClicks_closeOnTheBackgroundIconVersionAndTitle_andOpenTheLink
     }
 }
 
-TEST_F(WindowTest, aboutMenu_showsTheBoxModally_andItsClosingDestroysIt)
+// The about menu shows the box modally, and its closing destroys it. Help says
+// so in one box when there is no help.htm to open (none lies beside the
+// tests), and when nothing on the desktop opens it.
+TEST_F(WindowTest, aboutMenuShowsTheBoxModally_andHelpMenuOpensHelpWithTheBrowser_orSaysWhyNot)
 {
     CatchShow<frmAbout> catcher([](frmAbout &shown) {
         EXPECT_TRUE(shown.isModal());
@@ -50,27 +53,18 @@ TEST_F(WindowTest, aboutMenu_showsTheBoxModally_andItsClosingDestroysIt)
     control<QAction>("mnuAbout").trigger();
     EXPECT_EQ(catcher.shown, 1);
     EXPECT_EQ(window.findChild<frmAbout *>(), nullptr);
-}
-
-// Help says so in one box when there is no help.htm to open (none lies beside
-// the tests), and when nothing on the desktop opens it.
-TEST_F(WindowTest, helpMenu_opensHelpWithTheBrowser_orSaysWhyNot)
-{
     const QString document = QCoreApplication::applicationDirPath() + "/help.htm";
     ASSERT_FALSE(exists(document));
     QStringList prompts;
     for (const bool there : {false, true}) {
-        QFile file(document);
-        if (there) {
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        }
+        ASSERT_TRUE(!there || QFile(document).open(QIODevice::WriteOnly));
         for (const bool browser : {true, false}) {
             browserFound = browser;
             control<QAction>("mnuHelp").trigger();
             for (const MessageBox &box : std::exchange(dialogs.boxes.shown, {}))
                 prompts << box.title + ": " + box.prompt;
         }
-        file.remove();
+        QFile::remove(document);
     }
     EXPECT_EQ(opened, (QList<QUrl>{QUrl::fromLocalFile(document), QUrl::fromLocalFile(document)}));
     EXPECT_EQ(prompts, (QStringList{"帮助: 找不到帮助文件 help.htm。", "帮助: 找不到帮助文件 help.htm。",

@@ -29,8 +29,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        T *dialog = event->type() == QEvent::Show ? qobject_cast<T *>(watched) : nullptr;
-        if (dialog) {
+        if (T *dialog = event->type() == QEvent::Show ? qobject_cast<T *>(watched) : nullptr) {
             ++shown;
             QTimer::singleShot(0, this, [this, target = QPointer<T>(dialog)] {
                 if (target)

@@ -9,7 +9,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QLabel>
-#include <QListView>
 #include <QTreeView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,22 +26,13 @@ QString plain(const QAbstractButton *button)
     return button ? button->text().remove(accessKey) : QString();
 }
 
-QStringList namesShown(QFileDialog &dialog)
-{
-    auto *view = dialog.findChild<QListView *>(QStringLiteral("listView"));
-    QStringList names;
-    for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row)
-        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
-    names.sort();
-    return names;
-}
-
-// Every text the dialog shows that holds a Latin letter, file names aside:
-// labels, buttons, tips, column titles, and each listed file's details.
-QStringList englishIn(QFileDialog &dialog)
+// The names the dialog lists, sorted, and every text it shows that holds a
+// Latin letter, file names aside: labels, buttons, tips, column titles, and
+// each listed file's details.
+std::pair<QStringList, QStringList> shownIn(QFileDialog &dialog)
 {
     static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
-    QStringList texts;
+    QStringList names, texts;
     for (const QWidget *control : dialog.findChildren<QWidget *>()) {
         texts << control->toolTip();
         if (const auto *label = qobject_cast<const QLabel *>(control))
@@ -54,49 +44,46 @@ QStringList englishIn(QFileDialog &dialog)
     const QAbstractItemModel &files = *view->model();
     for (int column = 0; column < files.columnCount(view->rootIndex()); ++column) {
         texts << files.headerData(column, Qt::Horizontal).toString();
-        for (int row = 0; column > 0 && row < files.rowCount(view->rootIndex()); ++row)
-            texts << files.index(row, column, view->rootIndex()).data().toString();
+        for (int row = 0; row < files.rowCount(view->rootIndex()); ++row)
+            (column > 0 ? texts : names) << files.index(row, column, view->rootIndex()).data().toString();
     }
-    return texts.filter(latin);
+    names.sort();
+    return {names, texts.filter(latin)};
 }
 
 } // namespace
 
 TEST(QtDialogs, messageBoxes_readInChinese_keepTheirTexts_andReturnTheButtonPressed)
 {
-    const struct {
-        MessageButtons buttons;
-        MessageIcon icon;
-        QMessageBox::Icon qtIcon;
-        // The buttons' texts in sorted order, the default button and the one pressed.
-        QString texts, defaultText, click;
-        MessageAnswer answer;
-    } cases[] = {
+    // The buttons asked for, the icon, the buttons' texts in sorted order, the
+    // default button, the one pressed and the answer it gives.
+    const QList<std::tuple<MessageButtons, MessageIcon, QMessageBox::Icon, QString, QString, QString, MessageAnswer>>
+        cases = {
         {MessageButtons::Ok, MessageIcon::Information, QMessageBox::Information, "确定", "确定", "确定", MessageAnswer::Ok},
         {MessageButtons::OkCancel, MessageIcon::Question, QMessageBox::Question, "取消/确定", "确定", "取消",
          MessageAnswer::Cancel},
         {MessageButtons::YesNo, MessageIcon::Exclamation, QMessageBox::Warning, "否/是", "是", "否", MessageAnswer::No},
         {MessageButtons::Ok, MessageIcon::Critical, QMessageBox::Critical, "确定", "确定", "确定", MessageAnswer::Ok},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE((c.click + " of " + c.texts).toStdString());
+    for (const auto &[buttons, icon, qtIcon, names, defaultName, pressed, answer] : cases) {
+        SCOPED_TRACE((pressed + " of " + names).toStdString());
         CatchShow<QMessageBox> user([&](QMessageBox &box) {
             QStringList texts;
             for (QAbstractButton *button : box.buttons())
                 texts << plain(button);
             texts.sort();
-            EXPECT_EQ(texts.join(u'/'), c.texts);
-            EXPECT_EQ(plain(box.defaultButton()), c.defaultText);
+            EXPECT_EQ(texts.join(u'/'), names);
+            EXPECT_EQ(plain(box.defaultButton()), defaultName);
             EXPECT_EQ(box.text(), QStringLiteral("第一段 <b>a&b</b>\n\n第二段"));
             EXPECT_EQ(box.windowTitle(), QStringLiteral("标题"));
-            EXPECT_EQ(box.icon(), c.qtIcon);
+            EXPECT_EQ(box.icon(), qtIcon);
             for (QAbstractButton *button : box.buttons())
-                if (plain(button) == c.click)
+                if (plain(button) == pressed)
                     button->click();
         });
-        const MessageBox asked{QStringLiteral("第一段 <b>a&b</b>\r\r第二段"), QStringLiteral("标题"), c.icon, c.buttons,
-                               c.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok};
-        EXPECT_EQ(QtDialogs().showMessage(nullptr, asked), c.answer);
+        const MessageBox asked{QStringLiteral("第一段 <b>a&b</b>\r\r第二段"), QStringLiteral("标题"), icon, buttons,
+                               buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok};
+        EXPECT_EQ(QtDialogs().showMessage(nullptr, asked), answer);
         EXPECT_EQ(user.shown, 1);
     }
 }
@@ -110,24 +97,23 @@ TEST(QtDialogs, logAndFolderPickers_showOnlyWhatTheyOffer_allInChinese_andReturn
         dir.write(QString::fromLatin1(name));
     const FileDialogRequest request{QStringLiteral("请选择重命名日志文件"), QStringLiteral("日志文件(*.LOG)"),
                                     QStringLiteral("*.LOG"), dir.path()};
-    // The picker, its title, what it lists and the name typed into it.
+    // The picker, its title and the file types it offers, what it lists and the name typed into it.
     const QList<std::tuple<std::function<QString()>, QString, QStringList, QString>> cases = {
-        {[&] { return QtDialogs().ShowFileDialog(nullptr, request); }, request.title, {"a.log", "b.LOG", "sub"}, "b.LOG"},
-        {[&] { return QtDialogs().BrowseForFolder(nullptr, "请选择一个目录"); }, "请选择一个目录", {"sub"}, "sub"},
+        {[&] { return QtDialogs().ShowFileDialog(nullptr, request); }, request.title + " " + request.filterText,
+         {"a.log", "b.LOG", "sub"}, "b.LOG"},
+        {[&] { return QtDialogs().BrowseForFolder(nullptr, "请选择一个目录"); }, "请选择一个目录 目录", {"sub"}, "sub"},
     };
     for (const auto &[pick, title, listed, typed] : cases) {
         SCOPED_TRACE(title.toStdString());
         CatchShow<QFileDialog> user([&](QFileDialog &dialog) {
-            EXPECT_EQ(dialog.windowTitle(), title);
-            if (typed == "b.LOG") {
-                EXPECT_EQ(child<QComboBox>(dialog, "fileTypeCombo").currentText(), request.filterText);
-            }
+            EXPECT_EQ(dialog.windowTitle() + " " + child<QComboBox>(dialog, "fileTypeCombo").currentText(), title);
             dialog.setDirectory(dir.path());
             // The folder is listed in the background.
-            for (QDeadlineTimer deadline(10000); namesShown(dialog).size() < listed.size() && !deadline.hasExpired();)
+            for (QDeadlineTimer deadline(10000); shownIn(dialog).first != listed && !deadline.hasExpired();)
                 QApplication::processEvents(QEventLoop::AllEvents, 50);
-            EXPECT_EQ(namesShown(dialog), listed);
-            EXPECT_EQ(englishIn(dialog), QStringList());
+            const auto [names, english] = shownIn(dialog);
+            EXPECT_EQ(names, listed);
+            EXPECT_EQ(english, QStringList());
             // Typed into the name box as a user would: selectFile() leaves the box
             // alone once it has the focus, which a slower machine gives it first.
             child<QLineEdit>(dialog, "fileNameEdit").setText(typed);

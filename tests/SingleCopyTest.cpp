@@ -12,14 +12,13 @@ using namespace quorin::test;
 
 namespace {
 
-// A copy of the real program on the offscreen platform, with its own runtime
-// folder, which also holds its settings.
+// A copy of the real program on the offscreen platform, which it inherits from
+// the test program, with its own runtime folder, which also holds its settings.
 class Copy final : public QProcess {
 public:
     explicit Copy(const TempFolder &runtime, const QStringList &arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_RUNTIME_DIR", runtime.path());
         env.insert("XDG_CONFIG_HOME", runtime.path());
         setProcessEnvironment(env);

@@ -1,5 +1,4 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
-#include "TreeSnapshot.h"
 #include "WindowFixture.h"
 
 #include "FolderHandOver.h"
@@ -7,18 +6,20 @@
 #include "folders/RememberedFolder.h"
 #include "log/RenameLog.h"
 
-#include <QComboBox>
-#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QRegularExpression>
 
 using namespace quorin;
 using namespace quorin::test;
 
-// Before any survey, a restore leaves Start locked; a cancelled survey changes nothing.
-TEST_F(WindowTest, restoreBeforeAnySurvey_leavesStartLocked_andACancelledSurveyChangesNothing)
+// Before any survey, a restore leaves Start locked and a cancelled survey
+// changes nothing; then a survey, a refused and a whole run, and the restore
+// of that run, with the log picker cancelled once before it; only then do the
+// exit button, menu and close box each end the program at once.
+TEST_F(WindowTest, wholeCycle_fromTheControls_oneOperationAtATime_withStartLockedUntilASurvey_thenExit)
 {
+    makeSources({"b.jpg", "a.JPG", "c.txt", "sub/d.jpg"});
+    const auto before = snapshot(src());
     dir.write("x.jpg");
     {
         RenameLog handMade;
@@ -27,21 +28,12 @@ TEST_F(WindowTest, restoreBeforeAnySurvey_leavesStartLocked_andACancelledSurveyC
         handMade.commit();
         dialogs.files << handMade.path();
     }
-    operate("restore", [this] { click("CmdRestore"); }, {"CmdSourDir", "CmdRestore"});
+    operate("restore before any survey", [this] { click("CmdRestore"); }, true, {"CmdSourDir", "CmdRestore"});
     click("CmdSourDir");
     EXPECT_EQ(status(), QStringLiteral("已经恢复了 1 个文件！"));
     EXPECT_FALSE(enabled("CmdStart"));
-}
-
-// A survey, a refused and a whole run, and the restore of that run, with the
-// log picker cancelled once before it.
-TEST_F(WindowTest, wholeCycle_fromTheControls_oneOperationAtATime)
-{
-    makeSources({"b.jpg", "a.JPG", "c.txt", "sub/d.jpg"});
-    const auto before = snapshot(src());
-    const QStringList all = {"CmdSourDir", "CmdStart", "CmdRestore"};
-    operate("survey", [this] { survey(src()); }, all);
-    EXPECT_EQ(dialogs.folderTitles, QStringList{QStringLiteral("请选择一个目录")});
+    operate("survey", [this] { survey(src()); });
+    EXPECT_EQ(dialogs.folderTitles, QStringList(2, QStringLiteral("请选择一个目录")));
     EXPECT_EQ(text("txtSourDir"), src());
     EXPECT_EQ(text("txtDestDir"), src());
     EXPECT_EQ(status(), QStringLiteral("共有 3 个文件及 2 种文件类型"));
@@ -50,9 +42,9 @@ TEST_F(WindowTest, wholeCycle_fromTheControls_oneOperationAtATime)
     EXPECT_EQ(types.itemText(0) + types.itemText(1), QStringLiteral("JPGTXT"));
     EXPECT_EQ(types.currentIndex(), -1);
 
-    operate("refused run", [this] { click("CmdStart"); }, all, false);
+    operate("refused run", [this] { click("CmdStart"); }, false);
     chooseSettings("JPG");
-    operate("run", [this] { click("CmdStart"); }, all);
+    operate("run", [this] { click("CmdStart"); });
     QStringList renamed = QDir(src()).entryList(QDir::Files).replaceInStrings(QRegularExpression("^p00[12]_"), "p00N_");
     renamed.sort();
     EXPECT_EQ(renamed, (QStringList{"c.txt", "p00N_a.JPG", "p00N_b.jpg"}));
@@ -60,20 +52,16 @@ TEST_F(WindowTest, wholeCycle_fromTheControls_oneOperationAtATime)
 
     click("CmdRestore");
     dialogs.files << src() + "/Restore/RestoreJPG.log";
-    operate("restore", [this] { click("CmdRestore"); }, all);
+    operate("restore", [this] { click("CmdRestore"); });
     EXPECT_EQ(dialogs.fileRequests.last().title, QStringLiteral("请选择重命名日志文件"));
     EXPECT_EQ(dialogs.fileRequests.last().filterText, QStringLiteral("日志文件(*.LOG)"));
     EXPECT_EQ(dialogs.fileRequests.last().initialFolder, src());
     QStringList titles;
     for (const MessageBox &box : dialogs.boxes.shown)
         titles << box.title;
-    EXPECT_EQ(titles, (QStringList{"添加字符", "操作完成", "恢复确认", "成功"}));
+    EXPECT_EQ(titles, (QStringList{"恢复确认", "成功", "添加字符", "操作完成", "恢复确认", "成功"}));
     EXPECT_EQ(snapshot(src()), before);
     EXPECT_TRUE(endings.isEmpty());
-}
-
-TEST_F(WindowTest, exitButtonMenuAndCloseBox_endTheProgramAtOnce)
-{
     click("CmdExit");
     control<QAction>("mnuExit").trigger();
     window.close();
@@ -112,11 +100,10 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
     dir.write("file.jpg");
     dir.makeFolder("other");
     const QString other = dir.file("other"), file = dir.file("file.jpg");
-    const QString notAFolder = "“" + file + "”不是一个文件夹。";
     // How the folder comes, what is given, the box that says why it is refused.
     const QList<std::tuple<const char *, QStringList, QString>> refused = {
         {"arguments", {}, ""},
-        {"arguments", {file}, notAFolder},
+        {"arguments", {file}, "“" + file + "”不是一个文件夹。"},
         {"arguments", {dir.file("gone")}, "“" + dir.file("gone") + "”不是一个文件夹。"},
         {"arguments", {src(), other}, "一次只能打开一个文件夹：“" + src() + "”、“" + other + "”。"},
         {"txtSourDir", {file}, ""},

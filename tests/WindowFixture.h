@@ -4,12 +4,16 @@
 #include "CatchShow.h"
 #include "ScriptedPrompter.h"
 #include "TempFolder.h"
+#include "TreeSnapshot.h"
 
 #include "ModalDialogs.h"
 #include "frmmain.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QUrl>
 
 // Readable failure messages.
@@ -33,10 +37,8 @@ public:
     }
 
     ScriptedPrompter boxes;
-    // The folders and files the user picks, in turn; none left is a cancel.
-    QStringList folders;
-    QStringList files;
-    QStringList folderTitles;
+    // The folders and files the user picks, in turn; none left is a cancel. Then the pickers' titles.
+    QStringList folders, files, folderTitles;
     QList<FileDialogRequest> fileRequests;
 };
 
@@ -60,7 +62,7 @@ protected:
 
     QString src() const { return dir.file("src"); }
     // Writes each file under the source folder with its name as its content.
-    void makeSources(const QStringList &names) const;
+    void makeSources(const QStringList &names) const { dir.writeNamed(QStringLiteral("src"), names); }
     void survey(const QString &folder)
     {
         dialogs.folders << folder;
@@ -72,14 +74,13 @@ protected:
     // which the status line starts with `text`.
     void onceStatusReads(const QString &text, std::function<void()> act);
     // Starts a survey, a run or a restore with `start` and checks that none of
-    // the three could be started, nor any button had the focus, at any of its
-    // yields (and that it yielded, unless it is refused at once), then which of
-    // them can be started after it, and that no button has the focus then.
-    void operate(const char *what, const std::function<void()> &start, const QStringList &enabledAfter,
-                 bool yields = true);
+    // the three nor 预览 could be started, nor any button had the focus, at any
+    // of its yields (and that it yielded, unless it is refused at once), then
+    // which of them can be started after it, and that no button has the focus then.
+    void operate(const char *what, const std::function<void()> &start, bool yields = true,
+                 const QStringList &enabledAfter = {"CmdSourDir", "CmdStart", "CmdRestore", "mnuPreview"});
 
-    TempFolder dir;
-    TempFolder config;
+    TempFolder dir, config;
     ScriptedDialogs dialogs;
     QList<int> endings;
     QList<QUrl> opened;
@@ -90,6 +91,7 @@ protected:
 private:
     // Calls `step` inside every yield of the long operations that follow, until it returns true.
     void atEveryYield(std::function<bool()> step);
+    // The operations that can be started, and the button that has the focus.
     QStringList operationsEnabled() const;
 
     bool underWay_ = false;

@@ -1,7 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "WindowFixture.h"
 
-using namespace quorin;
 using namespace quorin::test;
 
 // Each case starts from a typed source folder and a status line that no rule writes.
@@ -9,47 +8,43 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
 {
     const QString chosen = "/chosen", source = "/from", hint = "这里是更名后的文件存在位置", waiting = "等待重命名操作",
                   busy = "正在统计第 7 个文件";
-    const struct {
-        const char *name;
-        QList<const char *> clicks;
-        bool copy, move, copyMoveEnabled, destButtonEnabled;
-        QString destination, status;
-    } cases[] = {
+    // What the row shows, the clicks, whether copy and move are checked, whether
+    // both are enabled, whether the destination button is, and the destination
+    // and status texts after.
+    const QList<std::tuple<const char *, QList<const char *>, bool, bool, bool, bool, QString, QString>> cases = {
         {"checking copy alone", {"chkCopy"}, true, false, true, true, hint, busy},
         {"move after copy", {"chkCopy", "CmdDestDir", "chkMove"}, false, true, true, true, chosen, waiting},
         {"unchecking the last", {"chkMove", "CmdDestDir", "chkMove"}, false, false, true, false, source, waiting},
         {"sub-folders while copying", {"chkCopy", "CmdDestDir", "chkSubDir"}, false, false, false, false, source, waiting},
         {"sub-folders while neither", {"chkSubDir"}, false, false, false, false, hint, busy},
         {"sub-folders off again", {"chkMove", "chkSubDir", "chkSubDir"}, false, false, true, false, source, waiting},
+        {"a cancelled picker changes nothing", {"chkCopy", "CmdDestDir"}, true, false, true, true, hint, busy},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    // One folder for each row that picks one, except the last.
+    dialogs.folders = {chosen, chosen, chosen};
+    for (const auto &[name, clicks, copy, move, copyMoveEnabled, destButtonEnabled, destination, after] : cases) {
+        SCOPED_TRACE(name);
         for (const char *box : {"chkSubDir", "chkCopy", "chkMove"})
             control<QAbstractButton>(box).setChecked(false);
         control<QLineEdit>("txtDestDir").setText(hint);
         control<QLineEdit>("txtSourDir").setText(source);
         window.setStatus(busy);
-        for (const char *name : c.clicks) {
-            if (QByteArray(name) == "CmdDestDir")
-                dialogs.folders << chosen;
-            click(name);
-        }
-        EXPECT_EQ(checked("chkCopy"), c.copy);
-        EXPECT_EQ(checked("chkMove"), c.move);
-        EXPECT_EQ(enabled("chkCopy"), c.copyMoveEnabled);
-        EXPECT_EQ(enabled("chkMove"), c.copyMoveEnabled);
-        EXPECT_EQ(enabled("CmdDestDir"), c.destButtonEnabled);
-        EXPECT_EQ(text("txtDestDir"), c.destination);
-        EXPECT_EQ(status(), c.status);
+        for (const char *button : clicks)
+            click(button);
+        EXPECT_EQ(checked("chkCopy"), copy);
+        EXPECT_EQ(checked("chkMove"), move);
+        EXPECT_EQ(enabled("chkCopy"), copyMoveEnabled);
+        EXPECT_EQ(enabled("chkMove"), copyMoveEnabled);
+        EXPECT_EQ(enabled("CmdDestDir"), destButtonEnabled);
+        EXPECT_EQ(text("txtDestDir"), destination);
+        EXPECT_EQ(status(), after);
     }
-    EXPECT_EQ(dialogs.folderTitles.value(0), QStringLiteral("请选择一个目录"));
-    click("chkCopy");
-    control<QLineEdit>("txtDestDir").setText("/kept");
-    click("CmdDestDir");
-    EXPECT_EQ(text("txtDestDir"), QStringLiteral("/kept")) << "a cancelled picker changes nothing";
+    EXPECT_EQ(dialogs.folderTitles, QStringList(4, QStringLiteral("请选择一个目录")));
 }
 
-TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andFocusesTheAddedText)
+// Dropping the old name clears and locks the placement; a new extension is
+// typed only while chosen, and kept when not; each box gets the focus.
+TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtensionIsTypedOnlyWhileChosen)
 {
     auto &added = control<QLineEdit>("txtAddString");
     const auto &label = control<QLabel>("lblName");
@@ -69,10 +64,7 @@ TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andFocusesTheAd
     click("optPrefix");
     click("optSuffix");
     EXPECT_FALSE(checked("optPrefix")) << "the two choices still exclude each other";
-}
 
-TEST_F(WindowTest, newExtension_isTypedOnlyWhileChosen_andKeptWhenNot)
-{
     auto &suffix = control<QLineEdit>("txtNewSuffix");
     click("chkModifySuffix");
     EXPECT_TRUE(suffix.isEnabled());
@@ -85,19 +77,7 @@ TEST_F(WindowTest, newExtension_isTypedOnlyWhileChosen_andKeptWhenNot)
     EXPECT_EQ(suffix.selectedText(), QStringLiteral("web"));
 }
 
-TEST_F(WindowTest, folderBoxes_showTheirWholeTextWhenThePointerMovesOverThem)
-{
-    for (const char *name : {"txtDestDir", "txtSourDir"}) {
-        SCOPED_TRACE(name);
-        auto &box = control<QLineEdit>(name);
-        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
-        QTest::mouseMove(&box, QPoint(5, 5));
-        QTest::mouseMove(&box, QPoint(20, 8));
-        EXPECT_EQ(box.toolTip(), box.text());
-    }
-}
-
-TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_andTabWalksTheControlsInOrder)
+TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_tabWalksTheControlsInOrder_andFolderBoxesShowTheirWholeText)
 {
     const QStringList order = {"CmdSourDir", "txtSourDir", "CmdStart", "CmdExit", "CmdRestore", "txtDestDir",
                                "txtAddString", "chkKeepFileName", "cboSeries", "cboFileType", "optPrefix",
@@ -110,4 +90,12 @@ TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_andTabWalksTheControlsInO
         if (order.contains(w->objectName()))
             walked << w->objectName();
     EXPECT_EQ(walked, order);
+    for (const char *name : {"txtDestDir", "txtSourDir"}) {
+        SCOPED_TRACE(name);
+        auto &box = control<QLineEdit>(name);
+        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
+        QTest::mouseMove(&box, QPoint(5, 5));
+        QTest::mouseMove(&box, QPoint(20, 8));
+        EXPECT_EQ(box.toolTip(), box.text()) << "the whole text shows when the pointer moves over it";
+    }
 }
