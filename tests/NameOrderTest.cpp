@@ -26,6 +26,8 @@ TEST(NameOrder, namesSortAsPeopleReadThem_theSameEitherWayRound)
         {"abc", "abcd", "a name before its longer self"},
         {"Éa", "éb", "lower-casing beyond ASCII"},
         {"σ1", "Σ2", "Greek"},
+        {"丁b", "中a", "three-byte characters by their whole code point"},
+        {"😀b", "😁a", "four-byte ones too"},
         {"照片2", "照片10", "digits after Chinese"},
         {"a.jpg", "\xEF\xBB\xBF" "a.jpg", "a leading U+FEFF is a character like any other"},
         {"z", "\xFF", "a byte outside UTF-8 after every character"},
