@@ -29,9 +29,7 @@ std::pair<QByteArray, QByteArray> printedFor(const QString &log)
         return path.toUtf8().replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n");
     };
     QByteArray lines, fields;
-    RenameLog reader;
-    EXPECT_FALSE(reader.openForReading(log).failed());
-    for (PlannedRename r; !reader.atEnd() && !reader.ReadLogRecord(r).failed();) {
+    for (const PlannedRename &r : readLogRecords(log)) {
         lines += escaped(r.OldPath) + '\t' + escaped(r.NewPath) + '\n';
         fields += r.OldPath.toUtf8() + '\0' + r.NewPath.toUtf8() + '\0';
     }

@@ -24,7 +24,7 @@ TEST_F(ExactUndo, restoreAgain_findsFilesAlreadyBack_andReportsNoFalseFailure)
     dir.makeFolder("logs");
     host.job.DestinationFolder = dir.file("logs");
     const RunReport report = run();
-    const QList<PlannedRename> records = logRecords(report.logPath);
+    const QList<PlannedRename> records = readLogRecords(report.logPath);
     ASSERT_EQ(records.size(), 4);
 
     ASSERT_TRUE(QFile::rename(src(), dir.file("2023-北京")));

@@ -1,5 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
+#include "TreeSnapshot.h"
 
 #include "log/LogNames.h"
 #include "log/RenameLog.h"
@@ -24,22 +25,6 @@ QString writeLog(const TempFolder &dir, const QList<PlannedRename> &records, con
         EXPECT_FALSE(log.AppendLogRecord(r).failed());
     EXPECT_FALSE(log.commit().failed());
     return log.path();
-}
-
-QList<PlannedRename> readLog(const QString &path, FileError *last = nullptr)
-{
-    RenameLog log;
-    QList<PlannedRename> records;
-    FileError e = log.openForReading(path);
-    while (!e.failed() && !log.atEnd()) {
-        PlannedRename r;
-        e = log.ReadLogRecord(r);
-        if (!e.failed())
-            records << r;
-    }
-    if (last)
-        *last = e;
-    return records;
 }
 
 } // namespace
@@ -74,7 +59,7 @@ TEST(RenameLogFile, namesOutsideGbk_roundTripExactly_andARecordCutShortFailsWith
     f.write("/a/3.jpg\r\n");
     f.close();
     FileError last;
-    const QList<PlannedRename> back = readLog(path, &last);
+    const QList<PlannedRename> back = readLogRecords(path, &last);
     EXPECT_EQ(last.code, InputPastEndOfFile);
     ASSERT_EQ(back.size(), records.size());
     for (int i = 0; i < records.size(); ++i) {
@@ -99,11 +84,11 @@ TEST(RenameLogFile, laterLogsMoveEarlierOnesAsideUnderTheirDate_andOtherTypesSta
     setModified(second, When);
     const QString jpg = writeLog(dir, {});
     const QString txt = writeLog(dir, {{"/a/1.txt", "/a/2.txt"}}, "TXT");
-    EXPECT_TRUE(readLog(jpg).isEmpty());
+    EXPECT_TRUE(readLogRecords(jpg).isEmpty());
     const QString dated = dir.file("Restore/RestoreJPG-20260307-090504.log");
-    ASSERT_EQ(readLog(dated).size(), 1);
-    EXPECT_EQ(readLog(dated).first().OldPath, "/a/1.jpg");
-    EXPECT_EQ(readLog(dated.chopped(4) + "-2.log").first().OldPath, "/a/3.jpg");
+    ASSERT_EQ(readLogRecords(dated).size(), 1);
+    EXPECT_EQ(readLogRecords(dated).first().OldPath, "/a/1.jpg");
+    EXPECT_EQ(readLogRecords(dated.chopped(4) + "-2.log").first().OldPath, "/a/3.jpg");
     for (const QString &log : {jpg, dated, txt})
         EXPECT_TRUE(exists(statesPathFor(log))) << log.toStdString();
 

@@ -30,7 +30,7 @@ TEST_F(RunBatchTest, classicRunOverSubfolders_walksBreadthFirst_andRestoreBrings
               QStringList({"1.jpg p0011.jpg", "2.jpg p0022.jpg", "3.jpg p0033.jpg", "a/4.jpg p0014.jpg",
                            "a/5.jpg p0025.jpg", "b/6.JPG p0016.JPG", "restore/8.jpg p0018.jpg",
                            "a/deep/7.jpg p0017.jpg"}));
-    for (const PlannedRename &r : logRecords(report.logPath))
+    for (const PlannedRename &r : readLogRecords(report.logPath))
         EXPECT_TRUE(exists(r.NewPath) && !exists(r.OldPath));
 
     EXPECT_TRUE(restoresTo(report.logPath, before));
@@ -188,7 +188,7 @@ TEST_F(RunBatchTest, folderNamesWithSpaces_andTheLogFolderAsSource_renameOnlyWha
         EXPECT_EQ(report.done, 1) << "only the user's own file";
         EXPECT_TRUE(exists(report.logPath));
         EXPECT_FALSE(readAll(report.logPath).contains("//"));
-        ASSERT_TRUE(QFile::rename(logRecords(report.logPath).first().NewPath, dir.file("d/Restore/old.log")));
+        ASSERT_TRUE(QFile::rename(readLogRecords(report.logPath).first().NewPath, dir.file("d/Restore/old.log")));
     }
 }
 

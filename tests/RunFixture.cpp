@@ -61,7 +61,7 @@ void RunFixture::replaceInNames(const QString &find, const QString &replace)
 QStringList RunFixture::planned(const QString &logPath) const
 {
     QStringList lines;
-    for (const PlannedRename &r : logRecords(logPath))
+    for (const PlannedRename &r : readLogRecords(logPath))
         lines << r.OldPath.mid(src().size() + 1) + u' ' + fileName(r.NewPath);
     return lines;
 }
@@ -123,7 +123,7 @@ void RunFixture::roundTrip(const RoundTrip &trip)
     // The preview shows the log's records in the log's order, each with the
     // outcome the run gave it. Each file the run renamed holds its bytes under
     // its new name; every other file keeps its name.
-    const QList<PlannedRename> records = logRecords(report.logPath);
+    const QList<PlannedRename> records = readLogRecords(report.logPath);
     EXPECT_EQ(records, preview.planned);
     RecordStates states;
     states.open(report.logPath);
@@ -172,7 +172,7 @@ void RunFixture::startAfresh()
 
 void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) const
 {
-    const QList<PlannedRename> records = logRecords(logPath);
+    const QList<PlannedRename> records = readLogRecords(logPath);
     QFile file(statesPathFor(logPath));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     QByteArray states = file.readAll();
@@ -210,18 +210,6 @@ void RunFixture::makeFiles(const QStringList &relative) const
 QString RunFixture::logPath() const
 {
     return RenameLog::pathFor(host.job.DestinationFolder, host.job.FileType);
-}
-
-QList<PlannedRename> RunFixture::logRecords(const QString &path) const
-{
-    RenameLog log;
-    QList<PlannedRename> records;
-    if (log.openForReading(path).failed())
-        return records;
-    PlannedRename record;
-    while (!log.atEnd() && !log.ReadLogRecord(record).failed())
-        records << record;
-    return records;
 }
 
 void RunFixture::expectIdle() const

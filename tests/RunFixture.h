@@ -40,7 +40,6 @@ protected:
     // Each file gets its own path as content, so any mix-up shows.
     void makeFiles(const QStringList &relative) const;
     QString logPath() const;
-    QList<PlannedRename> logRecords(const QString &path) const;
     RunReport run() { return StartRun(host); }
     RestoreReport restore(const QString &path) { return RestoreChosenLog(host, path); }
     // What a preview of the job counts: done, passed over, left alone.

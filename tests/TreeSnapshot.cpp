@@ -3,6 +3,7 @@
 
 #include "TempFolder.h"
 
+#include "log/RenameLog.h"
 #include "platform/FolderListing.h"
 
 #include <QCryptographicHash>
@@ -33,6 +34,21 @@ QMap<QString, QByteArray> snapshot(const QString &root)
     QMap<QString, QByteArray> files;
     addFiles(root.endsWith(u'/') ? root : root + u'/', QString(), files);
     return files;
+}
+
+QList<PlannedRename> readLogRecords(const QString &path, FileError *last)
+{
+    RenameLog log;
+    QList<PlannedRename> records;
+    FileError e = log.openForReading(path);
+    for (PlannedRename r; !e.failed() && !log.atEnd();) {
+        e = log.ReadLogRecord(r);
+        if (!e.failed())
+            records << r;
+    }
+    if (last)
+        *last = e;
+    return records;
 }
 
 } // namespace quorin::test
