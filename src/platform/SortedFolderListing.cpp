@@ -3,8 +3,6 @@
 
 #include "NameOrder.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <numeric>
 
@@ -77,30 +75,12 @@ bool SortedFolderListing::next(FolderEntry &entry)
     return true;
 }
 
-// Linear probing in a table at most half full.
-void SortedFolderListing::index()
-{
-    std::size_t size = 2;
-    while (size < 2 * slots_.size())
-        size *= 2;
-    index_.assign(size, None);
-    for (quint32 slot = 0; slot < slots_.size(); ++slot) {
-        std::size_t at = qHash(nameOf(slots_[slot])) & (size - 1);
-        while (index_[at] != None)
-            at = (at + 1) & (size - 1);
-        index_[at] = slot;
-    }
-}
-
 bool SortedFolderListing::holds(QByteArrayView name)
 {
-    if (index_.empty())
-        index();
-    for (std::size_t at = qHash(name) & (index_.size() - 1); index_[at] != None; at = (at + 1) & (index_.size() - 1)) {
-        if (nameOf(slots_[index_[at]]) == name)
-            return true;
-    }
-    return false;
+    const auto nameOfSlot = [this](quint32 slot) { return nameOf(slots_[slot]); };
+    if (!index_.isBuilt())
+        index_.build(quint32(slots_.size()), nameOfSlot);
+    return index_.find(name, nameOfSlot) != NameIndex::None;
 }
 
 } // namespace quorin

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FolderListing.h"
+#include "NameIndex.h"
 
 #include <QByteArray>
 
@@ -43,12 +44,9 @@ private:
         quint16 length;
         bool isFolder;
     };
-    static constexpr quint32 None = 0xFFFFFFFF;
-
     QByteArrayView nameOf(const Slot &slot) const { return QByteArrayView(names_).sliced(slot.offset, slot.length); }
     void read(const QString &folderPath, AttributeMask mask);
     void sortUpTo(std::size_t end);
-    void index();
 
     const KeepGoing keepGoing_;
     QByteArray names_;
@@ -58,8 +56,8 @@ private:
     std::vector<quint32> order_;
     std::size_t sorted_ = 0;
     std::size_t next_ = 0;
-    // Slots by their names' hashes, made when first asked.
-    std::vector<quint32> index_;
+    // Slots by their names, made when first asked.
+    NameIndex index_;
     bool stopped_ = false;
 };
 

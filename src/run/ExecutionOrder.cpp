@@ -4,12 +4,12 @@
 #include "platform/FileOperations.h"
 #include "platform/FolderListing.h"
 
-#include <QHash>
 
 namespace quorin {
 namespace {
 
 enum class Mark : quint8 { Waiting, OnPath, HandedOut };
+constexpr quint32 None = NameIndex::None;
 
 } // namespace
 
@@ -57,38 +57,18 @@ QByteArrayView ExecutionOrder::newText(quint32 record) const
 
 PlannedRename ExecutionOrder::rename(quint32 record) const
 {
-    return {folder_ + nameFromBytes(listing_.nameAt(positions_[record])), target_ + nameFromBytes(newText(record))};
+    return {folder_ + nameFromBytes(oldName(record)), target_ + nameFromBytes(newText(record))};
 }
 
-// Linear probing in a table at most half full.
-void ExecutionOrder::index()
+QByteArrayView ExecutionOrder::oldName(quint32 record) const
 {
-    std::size_t size = 2;
-    while (size < 2 * positions_.size())
-        size *= 2;
-    index_.assign(size, None);
-    for (quint32 record = 0; record < positions_.size(); ++record) {
-        std::size_t slot = qHash(listing_.nameAt(positions_[record])) & (size - 1);
-        while (index_[slot] != None)
-            slot = (slot + 1) & (size - 1);
-        index_[slot] = record;
-    }
-}
-
-quint32 ExecutionOrder::holderOf(QByteArrayView name) const
-{
-    for (std::size_t slot = qHash(name) & (index_.size() - 1); index_[slot] != None;
-         slot = (slot + 1) & (index_.size() - 1)) {
-        if (listing_.nameAt(positions_[index_[slot]]) == name)
-            return index_[slot];
-    }
-    return None;
+    return listing_.nameAt(positions_[record]);
 }
 
 // The record that still holds this record's new name, if any.
 quint32 ExecutionOrder::waitsFor(quint32 record) const
 {
-    const quint32 holder = holderOf(newText(record));
+    const quint32 holder = index_.find(newText(record), [this](quint32 r) { return oldName(r); });
     return holder == record ? None : holder;
 }
 
@@ -98,7 +78,7 @@ quint32 ExecutionOrder::waitsFor(quint32 record) const
 // its records are handed out as met, and each finds its new name taken.
 bool ExecutionOrder::handOut(const std::function<bool(const PlannedRename &)> &take)
 {
-    index();
+    index_.build(quint32(positions_.size()), [this](quint32 r) { return oldName(r); });
     std::vector<Mark> marks(positions_.size(), Mark::Waiting);
     std::vector<quint32> path;
     for (quint32 first = 0; first < positions_.size(); ++first) {

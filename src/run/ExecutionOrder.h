@@ -3,6 +3,7 @@
 
 #include "engine/PlannedRename.h"
 
+#include "platform/NameIndex.h"
 #include "platform/SortedFolderListing.h"
 
 #include <QByteArray>
@@ -41,12 +42,9 @@ public:
     bool handOut(const std::function<bool(const PlannedRename &)> &take);
 
 private:
-    static constexpr quint32 None = 0xFFFFFFFF;
-
     QByteArrayView newText(quint32 record) const;
     PlannedRename rename(quint32 record) const;
-    void index();
-    quint32 holderOf(QByteArrayView name) const;
+    QByteArrayView oldName(quint32 record) const;
     quint32 waitsFor(quint32 record) const;
 
     const QString folder_;
@@ -59,7 +57,7 @@ private:
     std::vector<quint32> positions_;
     std::vector<qsizetype> newEnds_;
     QByteArray newTexts_;
-    std::vector<quint32> index_;
+    NameIndex index_;
 };
 
 } // namespace quorin
