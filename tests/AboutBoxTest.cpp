@@ -32,9 +32,16 @@ TEST(AboutBox, leftClicks_closeOnTheBackgroundIconVersionAndTitle_andOpenTheLink
         QTest::mousePress(&target, Qt::LeftButton, {}, at);
         ASSERT_EQ(opened.size(), link ? 1 : 0) << "a press opens a link, without waiting for the release";
         // The e-mail link shows its address, the home page link its host.
+        // Hovered, a link turns red; over the box's background, blue again.
         if (link) {
             EXPECT_EQ(opened[0].scheme() == "mailto" ? opened[0].path() : opened[0].host(),
                       static_cast<QLabel &>(target).text());
+            for (QWidget *over : {&target, static_cast<QWidget *>(&box)}) {
+                const QPointF corner(3, 3);
+                QMouseEvent move(QEvent::MouseMove, corner, over->mapToGlobal(corner), Qt::NoButton, {}, {});
+                QApplication::sendEvent(over, &move);
+                EXPECT_EQ(target.palette().color(QPalette::WindowText), over == &box ? Qt::blue : Qt::red);
+            }
         }
         QTest::mouseRelease(&target, Qt::LeftButton, {}, at);
         EXPECT_EQ(box.isVisible(), !closes);

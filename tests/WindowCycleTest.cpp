@@ -110,7 +110,7 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
         {"lblInfo", {src(), other}, ""},
         {"cboFileType", {"https://example.com/photos"}, ""},
         {"handed over", {src() + "\n" + other}, ""},
-        {"handed over", {"src"}, ""},
+        {"handed over", {"."}, ""},
         {"handed over", {file}, ""},
         {"handed over", {src() + QChar(0)}, ""},
         {"handed over", {"/" + QString(4096, u'a')}, ""},
