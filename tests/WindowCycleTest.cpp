@@ -149,4 +149,9 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
         EXPECT_EQ(text("txtSourDir"), src());
         EXPECT_TRUE(dialogs.boxes.shown.isEmpty());
     }
+    QMimeData typed;
+    typed.setText("trip");
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &typed, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&control("txtAddString"), &enter);
+    EXPECT_TRUE(enter.isAccepted()) << "text dragged into a box stays the box's";
 }
