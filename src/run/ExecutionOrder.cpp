@@ -4,7 +4,6 @@
 #include "platform/FileOperations.h"
 #include "platform/FolderListing.h"
 
-
 namespace quorin {
 namespace {
 
