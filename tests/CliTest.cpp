@@ -116,10 +116,10 @@ TEST_F(CliTest, previewRunAndRestore_agreeOnEveryFile)
 TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
 {
     dir.write("file.log", "not a log");
-    dir.writeNamed("held", {"a.jpg"});
-    dir.writeNamed("unwritable", {"a.jpg"});
-    ASSERT_EQ(cli(runArgs({"--insert", "x", "--yes"}, "held")).status, 0);
-    ASSERT_EQ(cli(runArgs({"--insert", "x", "--yes"}, "unwritable")).status, 0);
+    for (const QString folder : {"held", "unwritable"}) {
+        dir.writeNamed(folder, {"a.jpg"});
+        ASSERT_EQ(cli(runArgs({"--insert", "x", "--yes"}, folder)).status, 0);
+    }
     LogLock held;
     ASSERT_TRUE(held.tryLock(dir.file("held/Restore"), "JPG"));
     const auto before = snapshot(dir.path());
@@ -177,11 +177,11 @@ TEST_F(CliTest, refusalsAndUsageErrors_changeNothing)
             << outcome.err.toStdString();
         EXPECT_TRUE(outcome.out.isEmpty());
     }
+    // The snapshot holds the settings file too, but no log folder.
     EXPECT_EQ(snapshot(dir.path()), before);
     for (const QString folder : {"held", "unwritable"})
         EXPECT_TRUE(exists(dir.file(folder + "/Restore/RestoreJPG.log")));
     EXPECT_FALSE(exists(dir.file("src/Restore")));
-    EXPECT_FALSE(exists(dir.file("config/Quorin.ini")));
 }
 
 // Results go to standard output, each once; the window's boxes and warnings
@@ -309,4 +309,38 @@ TEST_F(CliTest, interrupt_rollsARunBack_andLeavesARestoreToFinish)
     EXPECT_EQ(cli({"restore", "--yes", log}).status, 0);
     EXPECT_EQ(snapshot(dir.file("big")), before);
     EXPECT_FALSE(exists(log));
+}
+
+// Every question is asked with [y/N]; only y or yes answers yes, and no
+// answer changes a file.
+TEST_F(CliTest, questions_areAnsweredNoUnlessTheUserSaysYes)
+{
+    ASSERT_EQ(cli(runArgs({"--insert", "x"})).status, 0);
+    const QStringList restoring{"restore", src() + "/Restore/RestoreJPG.log"};
+    const QStringList dropping = runArgs({"--add", "n", "--drop-old-name", "--style", "1"});
+    const QByteArray restoreQuestion = "恢复确认\r\n你确定要恢复原来的的文件名吗？ [y/N] ";
+    const QByteArray dropQuestion = "路径选择确认\r\n    如果您使用全新的文件名前缀";
+    const struct {
+        const char *what;
+        QStringList args;
+        QByteArray question, typed;
+        int status;
+    } cases[] = {
+        {"Enter", restoring, restoreQuestion, "\n", 3},
+        {"n", restoring, restoreQuestion, "n\n", 3},
+        {"anything else", restoring, restoreQuestion, "yess\n", 3},
+        {"end of input", restoring, restoreQuestion, "\x04", 3},
+        {"Ctrl+C", restoring, restoreQuestion, "\x03", 3},
+        {"Y", restoring, restoreQuestion, " Y \n", 0},
+        {"Ctrl+C before the old names are dropped", dropping, dropQuestion, "\x03", 3},
+        {"y before the old names are dropped", dropping, dropQuestion, "y\n", 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto before = snapshot(src());
+        const Outcome asked = onTerminal(c.args, "[y/N] ", c.typed);
+        EXPECT_TRUE(asked.out.startsWith(c.question)) << asked.out.toStdString();
+        EXPECT_EQ(asked.status, c.status) << asked.out.toStdString();
+        EXPECT_EQ(snapshot(src()) == before, c.status != 0);
+    }
 }
