@@ -4,7 +4,6 @@
 // file may be lost or left under another name.
 #include "RunFixture.h"
 
-
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -28,46 +27,38 @@ QString deepFolder(int length)
 
 TEST_F(BadInputs, eachIsRunAndRestored_andNothingIsLost)
 {
-    const RoundTrip trips[] = {
-        {"a 255-byte name that would grow past 255 bytes", [this] { makeFiles({QString(251, u'a') + ".jpg"}); }, {0, 1, 0}},
-        {"emoji, full-width letters and spaces at both ends", [this] { makeFiles({QString::fromUtf8(" 😀照片ＡＢＣ .jpg")}); }, {1, 0, 0}},
-        {"\\, : and * in a name", [this] { makeFiles({"a\\b:c*.jpg"}); }, {1, 0, 0}},
-        {"a path near PATH_MAX that would grow past it",
-         [this] {
-             // The old path is 4,092 bytes; the new one, 4,096, is one more than a path may hold.
-             makeFiles({deepFolder(4092 - int(src().toUtf8().size()) - 1 - 5) + "x.jpg"});
-             host.job.IncludeSubfolders = true;
-         },
-         {0, 1, 0}},
-        {"a symbolic link to its own folder",
-         [this] {
+    const auto withSubfolders = [this] { host.job.IncludeSubfolders = true; };
+    // The old path is 4,092 bytes; the new one, 4,096, is one more than a path may hold.
+    const QString nearPathMax = deepFolder(4092 - int(src().toUtf8().size()) - 1 - 5) + "x.jpg";
+    roundTrips({
+        {"a 255-byte name that would grow past 255 bytes", {QString(251, u'a') + ".jpg"}, {}, {0, 1, 0}},
+        {"emoji, full-width letters and spaces at both ends", {QString::fromUtf8(" 😀照片ＡＢＣ .jpg")}, {}, {1, 0, 0}},
+        {"\\, : and * in a name", {"a\\b:c*.jpg"}, {}, {1, 0, 0}},
+        {"a path near PATH_MAX that would grow past it", {nearPathMax}, withSubfolders, {0, 1, 0}},
+        {"a symbolic link to its own folder", {},
+         [&] {
              ASSERT_EQ(::symlink(".", dir.file("src/loop.jpg").toUtf8().constData()), 0);
-             host.job.IncludeSubfolders = true;
+             withSubfolders();
          },
          {1, 0, 0}},
-        {"a destination inside the source, moving with sub-folders",
-         [this] {
-             makeFiles({"a.jpg", "sub/b.jpg"});
-             host.job.IncludeSubfolders = true;
-             moveInto(dir.file("src/out"));
+        {"a destination inside the source, moving with sub-folders", {"a.jpg", "sub/b.jpg"},
+         [&] {
+             withSubfolders();
+             sendInto(dir.file("src/out"), false);
          },
          {2, 0, 0}},
-        {"names a line-based log cannot hold: a line break, bytes outside UTF-8",
+        {"names a line-based log cannot hold: a line break, bytes outside UTF-8", {"good.jpg", "line\nbreak.jpg"},
          [this] {
-             makeFiles({"good.jpg", "line\nbreak.jpg"});
              close(open(((src() + "/bad\xff").toUtf8() + QByteArray("\xfe.jpg")).constData(), O_CREAT | O_WRONLY, 0644));
          },
          {1, 0, 2}},
-        {"the text changed mid-run to hold a slash",
+        {"the text changed mid-run to hold a slash", {"a.jpg", "b.jpg", "c.jpg"},
          [this] {
-             makeFiles({"a.jpg", "b.jpg", "c.jpg"});
              host.onYield = [](FakeHost &h) {
                  if (h.inPass(progress::Planning) && h.progressCount == 1)
                      h.job.AddText = "x/";
              };
          },
          {1, 0, 2}},
-    };
-    for (const RoundTrip &trip : trips)
-        roundTrip(trip);
+    });
 }

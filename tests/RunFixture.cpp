@@ -3,7 +3,6 @@
 
 #include "log/LogNames.h"
 #include "log/RecordStates.h"
-#include "log/RenameLog.h"
 #include "platform/FileOperations.h"
 #include "run/PreviewRun.h"
 
@@ -22,25 +21,17 @@ RunFixture::RunFixture()
 void RunFixture::resetJob()
 {
     host.job = RenameJob();
-    host.job.SourceFolder = src();
-    host.job.DestinationFolder = src();
+    host.job.SourceFolder = host.job.DestinationFolder = src();
     host.job.FileType = "JPG";
     host.job.NumberStyle = "001";
     host.job.AddText = "p";
     host.job.placement = Placement::Prefix;
 }
 
-void RunFixture::copyInto(const QString &folder)
+void RunFixture::sendInto(const QString &folder, bool copy)
 {
     QDir().mkpath(folder);
-    host.job.CopyToDestination = true;
-    host.job.DestinationFolder = folder;
-}
-
-void RunFixture::moveInto(const QString &folder)
-{
-    QDir().mkpath(folder);
-    host.job.MoveToDestination = true;
+    (copy ? host.job.CopyToDestination : host.job.MoveToDestination) = true;
     host.job.DestinationFolder = folder;
 }
 
@@ -101,10 +92,18 @@ Counts RunFixture::previewCounts()
     return {report.done, report.passedOver, report.leftAlone};
 }
 
+void RunFixture::roundTrips(std::initializer_list<RoundTrip> trips)
+{
+    for (const RoundTrip &trip : trips)
+        roundTrip(trip);
+}
+
 void RunFixture::roundTrip(const RoundTrip &trip)
 {
     SCOPED_TRACE(trip.what);
-    trip.setUp();
+    makeFiles(trip.files);
+    if (trip.setUp)
+        trip.setUp();
     const auto before = snapshot(src());
     const QString destination = host.job.DestinationFolder;
     // The preview meets the same changes of settings midway as the run.
@@ -202,30 +201,11 @@ void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) con
     return ::testing::AssertionSuccess();
 }
 
-void RunFixture::makeFiles(const QStringList &relative) const
-{
-    dir.writeNamed(QStringLiteral("src"), relative);
-}
-
-QString RunFixture::logPath() const
-{
-    return RenameLog::pathFor(host.job.DestinationFolder, host.job.FileType);
-}
-
 void RunFixture::expectIdle() const
 {
-    EXPECT_FALSE(host.runInProgress);
-    EXPECT_FALSE(host.stop);
-    EXPECT_TRUE(host.startEnabled);
-    EXPECT_TRUE(host.restoreEnabled);
-    EXPECT_FALSE(host.ended);
+    // Running, stop asked, Start and Restore enabled, program ended.
+    EXPECT_EQ(std::tuple(host.runInProgress, host.stop, host.startEnabled, host.restoreEnabled, host.ended),
+              std::tuple(false, false, true, true, false));
 }
-
-QString fileName(const QString &path) { return path.mid(path.lastIndexOf(u'/') + 1); }
-QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/') + 1); }
-
-Counts counts(const RunReport &report) { return {report.done, report.passedOver, report.leftAlone}; }
-
-QStringList names(const QString &folder) { return snapshot(folder).keys(); }
 
 } // namespace quorin::test

@@ -51,7 +51,7 @@ TEST_P(StopRunTest, stopWhileRenaming_undoesExactlyTheRecordsTried)
         resetJob();
         const bool copy = mode == "copy";
         if (mode != "in place")
-            copy ? copyInto(dir.file("out")) : moveInto(dir.file("out"));
+            sendInto(dir.file("out"), copy);
         host.maxRestoringCount = 0;
         stopAt(&progress::Renaming, records);
         const RunReport report = run();
