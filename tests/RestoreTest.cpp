@@ -11,19 +11,22 @@ using namespace quorin::test;
 using RestoreTest = RunFixture;
 
 // A log that is not whole, or was cut, edited or paired with another log's
-// states, is refused before anything is renamed or deleted.
-TEST_F(RestoreTest, onlyAWholeRenameLogWithItsOwnStatesIsTaken)
+// states, is refused before anything is renamed or deleted; a whole one is
+// restored only once the user confirms.
+TEST_F(RestoreTest, onlyAWholeRenameLogWithItsOwnStatesIsTaken_andOnlyOnceConfirmed)
 {
     makeFiles({"a.jpg", "b.jpg", "c.jpg"});
     const QString log = run().logPath;
     const QByteArray whole = readAll(log), states = readAll(statesPathFor(log)), folder = src().toUtf8() + "/";
     const auto renamed = snapshot(src());
+    host.statuses.clear();
+    host.prompter.answers = {MessageAnswer::Cancel};
+    EXPECT_EQ(restore(log).ending, RestoreReport::Ending::Declined);
+    EXPECT_TRUE(lastBoxIs("恢复确认", MessageIcon::Question, "你确定要恢复原来的的文件名吗？", MessageButtons::OkCancel));
+    EXPECT_TRUE(host.statuses.isEmpty());
+    EXPECT_TRUE(exists(log));
+
     const QList<QByteArray> lines = whole.split('\n');
-    QByteArray twoLinesGone = lines[0] + '\n' + lines[1] + '\n';
-    for (int i = 4; i < lines.size() - 1; ++i)
-        twoLinesGone += lines[i] + '\n';
-    QByteArray oneByte = whole;
-    oneByte[whole.size() - 5] = 'X';
     const struct {
         const char *what;
         QByteArray log;
@@ -40,8 +43,9 @@ TEST_F(RestoreTest, onlyAWholeRenameLogWithItsOwnStatesIsTaken)
         {"a doubled separator", QByteArray(whole).replace(folder, folder + "/")},
         {"an empty path", QByteArray(whole).append("\r\n\r\n")},
         {"a path ending in a separator", QByteArray(whole).append("/a\r\n/b/\r\n")},
-        {"two lines removed", twoLinesGone, states},
-        {"one byte changed", oneByte, states},
+        {"two lines removed",
+         QByteArray(whole).remove(lines[0].size() + lines[1].size() + 2, lines[2].size() + lines[3].size() + 2), states},
+        {"one byte changed", QByteArray(whole).replace(whole.size() - 5, 1, "X"), states},
         {"states cut short", whole, states.chopped(1)},
         {"states of another size", whole, states + 'p'},
         {"states with a broken header", whole, QByteArray(states).replace("QUORIN", "QUORIX")},
@@ -63,28 +67,4 @@ TEST_F(RestoreTest, onlyAWholeRenameLogWithItsOwnStatesIsTaken)
     QFile::remove(dir.file(".chosen.log.state"));
     dir.write("chosen.log", whole);
     EXPECT_TRUE(restore(dir.file("chosen.log")).everyFileRestored()) << "a log without states is trusted as before";
-}
-
-TEST_F(RestoreTest, declinedConfirmation_changesNothing)
-{
-    makeFiles({"a.jpg"});
-    const QString log = run().logPath;
-    const auto renamed = snapshot(src());
-    host.statuses.clear();
-    host.prompter.answers = {MessageAnswer::Cancel};
-    EXPECT_EQ(restore(log).ending, RestoreReport::Ending::Declined);
-    EXPECT_TRUE(lastBoxIs("恢复确认", MessageIcon::Question, "你确定要恢复原来的的文件名吗？", MessageButtons::OkCancel));
-    EXPECT_EQ(snapshot(src()), renamed);
-    EXPECT_TRUE(host.statuses.isEmpty());
-    EXPECT_TRUE(exists(log));
-}
-
-TEST_F(RestoreTest, headerOnlyLog_restoresNothingAndSucceeds)
-{
-    const RunReport report = run();
-    EXPECT_EQ(report.done, 0);
-    host.statuses.clear();
-    EXPECT_TRUE(restore(report.logPath).everyFileRestored());
-    EXPECT_EQ(host.statuses, QStringList{QString::fromUtf8("已经恢复了 0 个文件！")});
-    EXPECT_FALSE(exists(dir.file("src/Restore")));
 }

@@ -27,41 +27,33 @@ protected:
 
 } // namespace
 
-TEST_P(StopRunTest, stopWhilePlanning_touchesNoFile_andDiscardsTheLog)
+// A stop while planning touches no file and discards the log; one while
+// renaming undoes exactly the records tried. A copy run leaves its copies: the
+// originals never lost their names.
+TEST_P(StopRunTest, stopWhilePlanningOrRenaming_undoesExactlyTheRecordsTried_andDiscardsTheLog)
 {
     const auto before = snapshot(src());
-    stopAt(&progress::Planning, GetParam());
-    const RunReport report = run();
-    EXPECT_EQ(report.ending, RunReport::Ending::Stopped);
-    EXPECT_EQ(snapshot(src()), before);
-    EXPECT_FALSE(exists(dir.file("src/Restore")));
-    EXPECT_TRUE(host.statuses.contains(QString::fromUtf8("用户取消操作，正在结束...")));
-    EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！"));
-    EXPECT_TRUE(host.prompter.shown.isEmpty());
-    expectIdle();
-}
-
-// A copy run leaves its copies: the originals never lost their names.
-TEST_P(StopRunTest, stopWhileRenaming_undoesExactlyTheRecordsTried)
-{
-    const int records = std::min(GetParam(), 6);
-    for (const std::string mode : {"in place", "move", "copy"}) {
+    for (const std::string mode : {"planning", "in place", "move", "copy"}) {
         SCOPED_TRACE(mode);
-        const auto before = snapshot(src());
+        const bool planning = mode == "planning", copy = mode == "copy";
+        const int records = planning ? 0 : std::min(GetParam(), 6);
         resetJob();
-        const bool copy = mode == "copy";
-        if (mode != "in place")
+        if (mode == "move" || copy)
             sendInto(dir.file("out"), copy);
         host.maxRestoringCount = 0;
-        stopAt(&progress::Renaming, records);
+        host.statuses.clear();
+        stopAt(planning ? &progress::Planning : &progress::Renaming, planning ? GetParam() : records);
         const RunReport report = run();
         EXPECT_EQ(report.ending, RunReport::Ending::Stopped);
         EXPECT_EQ(report.done, records);
         EXPECT_EQ(host.maxRestoringCount, records);
         EXPECT_EQ(snapshot(src()), before);
         EXPECT_EQ(names(dir.file("out")).size(), copy ? records : 0);
-        EXPECT_FALSE(exists(report.logPath));
-        EXPECT_EQ(host.lastStatus(), QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
+        EXPECT_FALSE(exists(folderOf(logPath())));
+        EXPECT_TRUE(!planning || host.statuses.contains(QString::fromUtf8("用户取消操作，正在结束...")));
+        EXPECT_EQ(host.lastStatus(), planning ? QString::fromUtf8("用户取消操作！")
+                                              : QString::fromUtf8("用户取消操作！已经更名的文件得到恢复！"));
+        EXPECT_TRUE(host.prompter.shown.isEmpty());
         expectIdle();
     }
 }
