@@ -94,70 +94,67 @@ Counts RunFixture::previewCounts()
 
 void RunFixture::roundTrips(std::initializer_list<RoundTrip> trips)
 {
-    for (const RoundTrip &trip : trips)
-        roundTrip(trip);
-}
-
-void RunFixture::roundTrip(const RoundTrip &trip)
-{
-    SCOPED_TRACE(trip.what);
-    makeFiles(trip.files);
-    if (trip.setUp)
-        trip.setUp();
-    const auto before = snapshot(src());
-    const QString destination = host.job.DestinationFolder;
-    // The preview meets the same changes of settings midway as the run.
-    const RenameJob job = host.job;
-    Rows preview(host);
-    const PreviewReport previewed = PreviewRun(host, preview);
-    host.job = job;
-    host.progressKind = nullptr;
-    const RunReport report = run();
-    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
-    EXPECT_EQ(counts(report), trip.counts);
-    EXPECT_EQ(Counts(previewed.done, previewed.passedOver, previewed.leftAlone), trip.counts);
-    if (!trip.destinationAfter.isEmpty()) {
-        EXPECT_EQ(names(destination), trip.destinationAfter);
-    }
-    // The preview shows the log's records in the log's order, each with the
-    // outcome the run gave it. Each file the run renamed holds its bytes under
-    // its new name; every other file keeps its name.
-    const QList<PlannedRename> records = readLogRecords(report.logPath);
-    EXPECT_EQ(records, preview.planned);
-    RecordStates states;
-    states.open(report.logPath);
-    const auto after = snapshot(src());
-    QStringList logged;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const QString old = records[i].OldPath.mid(src().size() + 1);
-        logged << old;
-        const std::optional<RecordState> state = states.state(i);
-        EXPECT_EQ(state, i < preview.states.size() ? preview.states[i] : RecordState::Pending) << old.toStdString();
-        if (state == RecordState::Renamed || state == RecordState::Copied) {
-            EXPECT_EQ(QCryptographicHash::hash(readAll(records[i].NewPath), QCryptographicHash::Sha256), before[old]);
+    for (const RoundTrip &trip : trips) {
+        SCOPED_TRACE(trip.what);
+        makeFiles(trip.files);
+        if (trip.setUp)
+            trip.setUp();
+        const auto before = snapshot(src());
+        const QString destination = host.job.DestinationFolder;
+        // The preview meets the same changes of settings midway as the run.
+        const RenameJob job = host.job;
+        Rows preview(host);
+        const PreviewReport previewed = PreviewRun(host, preview);
+        host.job = job;
+        host.progressKind = nullptr;
+        const RunReport report = run();
+        EXPECT_EQ(report.ending, RunReport::Ending::Completed);
+        EXPECT_EQ(counts(report), trip.counts);
+        EXPECT_EQ(Counts(previewed.done, previewed.passedOver, previewed.leftAlone), trip.counts);
+        if (!trip.destinationAfter.isEmpty()) {
+            EXPECT_EQ(names(destination), trip.destinationAfter);
         }
-    }
-    EXPECT_EQ(logged.size(), report.done + report.passedOver);
-    for (const QString &name : before.keys()) {
-        if (!logged.contains(name) || states.state(logged.indexOf(name)) != RecordState::Renamed) {
-            EXPECT_EQ(after.value(name), before[name]) << name.toStdString() << " is not under its name";
+        // The preview shows the log's records in the log's order, each with the
+        // outcome the run gave it. Each file the run renamed holds its bytes under
+        // its new name; every other file keeps its name.
+        const QList<PlannedRename> records = readLogRecords(report.logPath);
+        EXPECT_EQ(records, preview.planned);
+        RecordStates states;
+        states.open(report.logPath);
+        const auto after = snapshot(src());
+        QStringList logged;
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            const QString old = records[i].OldPath.mid(src().size() + 1);
+            logged << old;
+            const std::optional<RecordState> state = states.state(i);
+            EXPECT_EQ(state, preview.states.value(i, RecordState::Pending)) << old.toStdString();
+            if (state == RecordState::Renamed || state == RecordState::Copied) {
+                EXPECT_EQ(QCryptographicHash::hash(readAll(records[i].NewPath), QCryptographicHash::Sha256),
+                          before[old]);
+            }
         }
+        EXPECT_EQ(logged.size(), report.done + report.passedOver);
+        for (const QString &name : before.keys()) {
+            if (!logged.contains(name) || states.state(logged.indexOf(name)) != RecordState::Renamed) {
+                EXPECT_EQ(after.value(name), before[name]) << name.toStdString() << " is not under its name";
+            }
+        }
+        states.close();
+        if (report.leftAlone > 0) {
+            EXPECT_TRUE(host.lastBox()->prompt.endsWith(QStringLiteral(
+                "\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
+        }
+        const QString log = trip.moveLog ? trip.moveLog(report.logPath) : report.logPath;
+        const auto destinationAfter = snapshot(destination);
+        EXPECT_TRUE(restoresTo(log, before)) << host.lastBox()->prompt.toStdString();
+        EXPECT_FALSE(exists(folderOf(log)));
+        if (host.job.CopyToDestination) {
+            EXPECT_EQ(snapshot(destination), destinationAfter) << "a restore leaves copies as they are";
+            EXPECT_TRUE(lastBoxIs("恢复", MessageIcon::Information,
+                                  "这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"));
+        }
+        startAfresh();
     }
-    states.close();
-    if (report.leftAlone > 0) {
-        EXPECT_TRUE(host.lastBox()->prompt.endsWith(
-            QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
-    }
-    const QString log = trip.moveLog ? trip.moveLog(report.logPath) : report.logPath;
-    const auto destinationAfter = snapshot(destination);
-    EXPECT_TRUE(restoresTo(log, before)) << host.lastBox()->prompt.toStdString();
-    EXPECT_FALSE(exists(folderOf(log)));
-    if (host.job.CopyToDestination) {
-        EXPECT_EQ(snapshot(destination), destinationAfter) << "a restore leaves copies as they are";
-        EXPECT_TRUE(lastBoxIs("恢复", MessageIcon::Information,
-                              "这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"));
-    }
-    startAfresh();
 }
 
 void RunFixture::startAfresh()

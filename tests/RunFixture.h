@@ -76,9 +76,6 @@ protected:
 
     TempFolder dir;
     FakeHost host;
-
-private:
-    void roundTrip(const RoundTrip &trip);
 };
 
 inline QString fileName(const QString &path) { return path.mid(path.lastIndexOf(u'/') + 1); }
