@@ -92,36 +92,6 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
     }
 }
 
-// Every log the program writes passes Restore's checks, wherever it ends up.
-TEST_F(ExactUndo, logsTheProgramWrites_passTheChecksWhereverTheyAreMoved)
-{
-    roundTrips({
-        {"a run that renamed nothing: its log is the header alone", {}, {}, {0, 0, 0}},
-        {"the log folder moved", {"a.jpg", "b.jpg", "c.jpg"}, {}, {3, 0, 0}, {},
-         [this](const QString &log) {
-             EXPECT_TRUE(QFile::rename(folderOf(log).chopped(1), dir.file("moved")));
-             return dir.file("moved/") + fileName(log);
-         }},
-        {"the destination changed midway", {"a.jpg", "b.jpg", "c.jpg"},
-         [this] {
-             sendInto(dir.file("logs"), false);
-             dir.makeFolder("out");
-             host.onYield = [this](FakeHost &h) {
-                 if (h.inPass(progress::Planning) && h.progressCount == 1)
-                     h.job.DestinationFolder = dir.file("logs/..//out/.");
-             };
-         },
-         {3, 0, 0}},
-        {"folders typed relative to the working folder", {"a.jpg", "b.jpg"},
-         [this] {
-             QDir::setCurrent(dir.path());
-             host.job.SourceFolder = "src";
-             host.job.DestinationFolder = "./src/";
-         },
-         {2, 0, 0}},
-    });
-}
-
 // A kill leaves the records the run had not reached pending. Restore touches
 // only what the states prove the run did: whatever holds a new name the run
 // never gave stays, whoever made it, and a record never carried out whose old

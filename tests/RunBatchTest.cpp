@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,19 @@ using namespace quorin;
 using namespace quorin::test;
 
 using RunBatchTest = RunFixture;
+
+namespace {
+
+// A relative folder path of exactly `length` bytes, ending in "/".
+QString deepFolder(int length)
+{
+    QString path;
+    for (; length > 201; length -= 201)
+        path += QString(200, u'd') + u'/';
+    return path + QString(length - 1, u'e') + u'/';
+}
+
+} // namespace
 
 TEST_F(RunBatchTest, classicRunOverSubfolders_walksBreadthFirst_andRestoreBringsEveryFileBack)
 {
@@ -57,13 +71,19 @@ TEST_F(RunBatchTest, continuousNumbering_followsNameOrderAcrossFolders_andWithou
     EXPECT_TRUE(exists(dir.file("src/a/x.jpg")) && exists(dir.file("src/b10/x.jpg")));
 }
 
-TEST_F(RunBatchTest, runsOfOtherKinds_restoreEveryFile)
+// Runs of every kind, and names and trees people do not expect: each is run,
+// then restored, and no file may be lost or left under another name. Every
+// log the program writes passes Restore's checks, wherever it ends up.
+TEST_F(RunBatchTest, runsOfEveryKind_andNamesPeopleDoNotExpect_restoreEveryFile_whereverTheLogIsMoved)
 {
     const QStringList marked = {"a.jpg", QChar(0xFEFF) + QStringLiteral("a.jpg"), "tab\there.jpg"};
     const QStringList markedAfter = {"p001a.jpg", "p002tab\there.jpg", "p003" + marked[1]};
     // Without a second file system at hand the move stays on this one.
     QTemporaryDir shm(QStringLiteral("/dev/shm/quorin-test-XXXXXX"));
     const QString otherDisk = shm.isValid() ? shm.path() : dir.file("out");
+    const auto withSubfolders = [this] { host.job.IncludeSubfolders = true; };
+    // The old path is 4,092 bytes; the new one, 4,096, is one more than a path may hold.
+    const QString nearPathMax = deepFolder(4092 - int(src().toUtf8().size()) - 1 - 5) + "x.jpg";
     roundTrips({
         {"an advanced edit in place, which not every name fits",
          {"IMG_1.jpg", "IMG_IMG.jpg", "img_2.jpg", "IMG.jpg", "JPG"}, [this] { replaceInNames("IMG", "DSC"); },
@@ -104,6 +124,58 @@ TEST_F(RunBatchTest, runsOfOtherKinds_restoreEveryFile)
              host.job.DestinationFolder = dir.file("link");
          },
          {3, 0, 0}, {"p001.jpg", "p002.jpg", "p003.jpg"}},
+        {"a run that renamed nothing: its log is the header alone", {}, {}, {0, 0, 0}},
+        {"the log folder moved", {"a.jpg", "b.jpg", "c.jpg"}, {}, {3, 0, 0}, {},
+         [this](const QString &log) {
+             EXPECT_TRUE(QFile::rename(folderOf(log).chopped(1), dir.file("moved")));
+             return dir.file("moved/") + fileName(log);
+         }},
+        {"the destination changed midway", {"a.jpg", "b.jpg", "c.jpg"},
+         [this] {
+             sendInto(dir.file("logs"), false);
+             dir.makeFolder("out");
+             host.onYield = [this](FakeHost &h) {
+                 if (h.inPass(progress::Planning) && h.progressCount == 1)
+                     h.job.DestinationFolder = dir.file("logs/..//out/.");
+             };
+         },
+         {3, 0, 0}},
+        {"folders typed relative to the working folder", {"a.jpg", "b.jpg"},
+         [this] {
+             QDir::setCurrent(dir.path());
+             host.job.SourceFolder = "src";
+             host.job.DestinationFolder = "./src/";
+         },
+         {2, 0, 0}},
+        {"a 255-byte name that would grow past 255 bytes", {QString(251, u'a') + ".jpg"}, {}, {0, 1, 0}},
+        {"emoji, full-width letters and spaces at both ends", {QString::fromUtf8(" 😀照片ＡＢＣ .jpg")}, {}, {1, 0, 0}},
+        {"\\, : and * in a name", {"a\\b:c*.jpg"}, {}, {1, 0, 0}},
+        {"a path near PATH_MAX that would grow past it", {nearPathMax}, withSubfolders, {0, 1, 0}},
+        {"a symbolic link to its own folder", {},
+         [&] {
+             ASSERT_EQ(::symlink(".", dir.file("src/loop.jpg").toUtf8().constData()), 0);
+             withSubfolders();
+         },
+         {1, 0, 0}},
+        {"a destination inside the source, moving with sub-folders", {"a.jpg", "sub/b.jpg"},
+         [&] {
+             withSubfolders();
+             sendInto(dir.file("src/out"), false);
+         },
+         {2, 0, 0}},
+        {"names a line-based log cannot hold: a line break, bytes outside UTF-8", {"good.jpg", "line\nbreak.jpg"},
+         [this] {
+             close(open(((src() + "/bad\xff").toUtf8() + QByteArray("\xfe.jpg")).constData(), O_CREAT | O_WRONLY, 0644));
+         },
+         {1, 0, 2}},
+        {"the text changed mid-run to hold a slash", {"a.jpg", "b.jpg", "c.jpg"},
+         [this] {
+             host.onYield = [](FakeHost &h) {
+                 if (h.inPass(progress::Planning) && h.progressCount == 1)
+                     h.job.AddText = "x/";
+             };
+         },
+         {1, 0, 2}},
     });
 }
 
