@@ -51,16 +51,21 @@ TEST_F(ExactUndo, restoreAgain_findsFilesAlreadyBack_andReportsNoFalseFailure)
 
 // A second run of the same type into the same folder, refused or stopped
 // before its first rename, leaves the first run's log exactly as it was; one
-// that completes moves it aside, and both runs can be undone in turn.
-TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
+// that completes moves it aside, and both runs can be undone in turn. The later
+// run gave an old name of the first to another file with the same bytes:
+// undoing the first run before the later one leaves both files alone.
+TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog_andAnOldNameTakenByTheSameBytesIsAFailure)
 {
     const auto datedLogs = [this] { return QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"}, QDir::Files); };
-    makeFiles({"a.jpg", "b.jpg"});
+    dir.write("src/a.jpg", "same");
+    dir.write("src/c.jpg", "same");
     const auto before = snapshot(src());
+    replaceInNames("a", "b");
     const QString log = run().logPath;
     const QByteArray firstLog = readAll(log), firstStates = readAll(statesPathFor(log));
     const auto afterFirst = snapshot(src());
 
+    replaceInNames("c", "a");
     host.onYield = [](FakeHost &h) { h.stop = !h.inPass(progress::Renaming); };
     EXPECT_EQ(run().ending, RunReport::Ending::Stopped);
     host.onYield = nullptr;
@@ -74,11 +79,14 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog)
     EXPECT_TRUE(datedLogs().isEmpty());
 
     EXPECT_EQ(run().ending, RunReport::Ending::Completed);
-    const QStringList dated = datedLogs();
-    ASSERT_EQ(dated.size(), 1);
-    EXPECT_EQ(readAll(dir.file("src/Restore/") + dated.first()), firstLog);
+    ASSERT_EQ(datedLogs().size(), 1);
+    const QString first = dir.file("src/Restore/") + datedLogs().first();
+    EXPECT_EQ(readAll(first), firstLog);
+    const RestoreReport restored = restore(first);
+    EXPECT_EQ(std::tuple(restored.failed, restored.logKept), std::tuple(1, true));
+    EXPECT_EQ(names(src()), QStringList({"a.jpg", "b.jpg"}));
     EXPECT_TRUE(restoresTo(log, afterFirst));
-    EXPECT_TRUE(restoresTo(dir.file("src/Restore/") + dated.first(), before));
+    EXPECT_TRUE(restoresTo(first, before));
     EXPECT_FALSE(exists(dir.file("src/Restore")));
 
     // States that can be neither moved nor removed block the name: the refusal says so.
@@ -158,28 +166,6 @@ TEST_F(ExactUndo, killedRun_restoreTouchesOnlyWhatTheRunDid)
             EXPECT_EQ(after.value(kept), before.value(kept)) << kept.toStdString();
         startAfresh();
     }
-}
-
-// Without a kill: a later run gave an old name of the first run to another
-// file with the same bytes. Undoing the first run leaves both files alone.
-TEST_F(ExactUndo, oldNameTakenByAnotherFileWithTheSameBytes_isAFailure_andNothingIsRemoved)
-{
-    dir.write("src/a.jpg", "same");
-    dir.write("src/c.jpg", "same");
-    const auto before = snapshot(src());
-    replaceInNames("a", "b");
-    run();
-    replaceInNames("c", "a");
-    const QString second = run().logPath;
-    const QStringList dated = QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"});
-    ASSERT_EQ(dated.size(), 1);
-    const QString first = dir.file("src/Restore/") + dated.first();
-    const RestoreReport restored = restore(first);
-    EXPECT_EQ(restored.failed, 1);
-    EXPECT_TRUE(restored.logKept);
-    EXPECT_EQ(names(src()), QStringList({"a.jpg", "b.jpg"}));
-    EXPECT_TRUE(restore(second).everyFileRestored());
-    EXPECT_TRUE(restoresTo(first, before));
 }
 
 // While a run holds its log, a restore of that log and a second run that
