@@ -35,8 +35,9 @@ void RunFixture::sendInto(const QString &folder, bool copy)
     host.job.DestinationFolder = folder;
 }
 
-void RunFixture::dropOldNames()
+void RunFixture::dropOldNames(const QString &numberStyle)
 {
+    host.job.NumberStyle = numberStyle;
     host.job.DropOldName = true;
     host.job.placement = Placement::None;
 }

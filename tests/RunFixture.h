@@ -5,7 +5,6 @@
 #include "TempFolder.h"
 #include "TreeSnapshot.h"
 
-#include "engine/PlannedRename.h"
 #include "log/RenameLog.h"
 #include "log/Restore.h"
 #include "run/RunBatch.h"
@@ -53,7 +52,7 @@ protected:
     // A copy run, or else a move run, into `folder`, which is made first.
     void sendInto(const QString &folder, bool copy);
     // Numbers the files anew, their old names dropped: "p001.jpg", …
-    void dropOldNames();
+    void dropOldNames(const QString &numberStyle = QStringLiteral("001"));
     // An advanced edit that replaces the first `find` in each name.
     void replaceInNames(const QString &find, const QString &replace);
     // The log's records, each as "old path below src" and "new name".
