@@ -199,11 +199,4 @@ void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) con
     return ::testing::AssertionSuccess();
 }
 
-void RunFixture::expectIdle() const
-{
-    // Running, stop asked, Start and Restore enabled, program ended.
-    EXPECT_EQ(std::tuple(host.runInProgress, host.stop, host.startEnabled, host.restoreEnabled, host.ended),
-              std::tuple(false, false, true, true, false));
-}
-
 } // namespace quorin::test

@@ -45,7 +45,12 @@ protected:
     RestoreReport restore(const QString &path) { return RestoreChosenLog(host, path); }
     // What a preview of the job counts: done, passed over, left alone.
     Counts previewCounts();
-    void expectIdle() const;
+    // Not running, no stop asked, Start and Restore enabled, the program not ended.
+    void expectIdle() const
+    {
+        EXPECT_EQ(std::tuple(host.runInProgress, host.stop, host.startEnabled, host.restoreEnabled, host.ended),
+                  std::tuple(false, false, true, true, false));
+    }
 
     // The job the fixture starts with.
     void resetJob();
