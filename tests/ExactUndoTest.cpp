@@ -54,7 +54,7 @@ TEST_F(ExactUndo, restoreAgain_findsFilesAlreadyBack_andReportsNoFalseFailure)
 // undoing the first run before the later one leaves both files alone.
 TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog_andAnOldNameTakenByTheSameBytesIsAFailure)
 {
-    const auto datedLogs = [this] { return QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"}, QDir::Files); };
+    const auto datedLogs = [this] { return QDir(dir.file("src/Restore")).entryList({"RestoreJPG-*.log"}); };
     dir.write("src/a.jpg", "same");
     dir.write("src/c.jpg", "same");
     const auto before = snapshot(src());
@@ -104,11 +104,6 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog_andAnOldNameTakenByTheSameB
 // name holds its file is back, not a failure.
 TEST_F(ExactUndo, killedRun_restoreTouchesOnlyWhatTheRunDid)
 {
-    const auto insertInFront = [this](const QString &text) {
-        host.job.AdvancedEdit = true;
-        host.job.Edit.Kind = NameEditKind::Add;
-        host.job.Edit.InsertText = text;
-    };
     const struct {
         const char *what;
         QStringList files;
@@ -116,18 +111,18 @@ TEST_F(ExactUndo, killedRun_restoreTouchesOnlyWhatTheRunDid)
         qsizetype carriedOut;
         QString copied = {}; // the run's one copy, which a restore leaves as it leaves every copy
     } cases[] = {
-        {"a copy over the copies of an earlier run, killed after its first copy", {"a.jpg", "b.jpg", "c.jpg"},
+        {"a copy over the copies of an earlier run, killed after its first copy", {"xa.jpg", "xb.jpg", "xc.jpg"},
          [&] {
              sendInto(dir.file("out"), true);
-             insertInFront("bk_");
+             replaceInNames("x", "bk_x");
              ASSERT_EQ(run().done, 3);
-             makeFiles({"0.jpg"});
+             makeFiles({"x0.jpg"});
          },
-         1, "out/bk_0.jpg"},
-        {"the user's duplicate at a new name, killed at the first rename", {"0.jpg", "a.jpg"},
+         1, "out/bk_x0.jpg"},
+        {"the user's duplicate at a new name, killed at the first rename", {"0a.jpg", "a.jpg"},
          [&] {
              dir.write("src/new_a.jpg", readAll(dir.file("src/a.jpg")));
-             insertInFront("new_");
+             replaceInNames("a", "new_a");
          },
          0},
         {"another file at a new name the run never reached", {"a.jpg", "ba.jpg"},
@@ -226,7 +221,8 @@ TEST_F(ExactUndo, onlyAWholeRenameLogWithItsOwnStatesIsTaken_andOnlyOnceConfirme
         {"an empty path", QByteArray(whole).append("\r\n\r\n")},
         {"a path ending in a separator", QByteArray(whole).append("/a\r\n/b/\r\n")},
         {"two lines removed",
-         QByteArray(whole).remove(lines[0].size() + lines[1].size() + 2, lines[2].size() + lines[3].size() + 2), states},
+         QByteArray(whole).remove(lines[0].size() + lines[1].size() + 2, lines[2].size() + lines[3].size() + 2),
+         states},
         {"one byte changed", QByteArray(whole).replace(whole.size() - 5, 1, "X"), states},
         {"states cut short", whole, states.chopped(1)},
         {"states of another size", whole, states + 'p'},

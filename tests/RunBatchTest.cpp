@@ -159,7 +159,7 @@ TEST_F(RunBatchTest, runsOfEveryKind_andNamesPeopleDoNotExpect_restoreEveryFile_
          {2, 0, 0}},
         {"names a line-based log cannot hold: a line break, bytes outside UTF-8", {"good.jpg", "line\nbreak.jpg"},
          [this] {
-             close(open(((src() + "/bad\xff").toUtf8() + QByteArray("\xfe.jpg")).constData(), O_CREAT | O_WRONLY, 0644));
+             close(open(((src() + "/bad\xff").toUtf8() + "\xfe.jpg").constData(), O_CREAT | O_WRONLY, 0644));
          },
          {1, 0, 2}},
         {"the text changed mid-run to hold a slash", {"a.jpg", "b.jpg", "c.jpg"},
