@@ -3,7 +3,6 @@
 
 #include "log/LogNames.h"
 #include "log/RecordStates.h"
-#include "log/RenameLog.h"
 #include "platform/FileOperations.h"
 #include "run/PreviewRun.h"
 
@@ -22,30 +21,23 @@ RunFixture::RunFixture()
 void RunFixture::resetJob()
 {
     host.job = RenameJob();
-    host.job.SourceFolder = src();
-    host.job.DestinationFolder = src();
+    host.job.SourceFolder = host.job.DestinationFolder = src();
     host.job.FileType = "JPG";
     host.job.NumberStyle = "001";
     host.job.AddText = "p";
     host.job.placement = Placement::Prefix;
 }
 
-void RunFixture::copyInto(const QString &folder)
+void RunFixture::sendInto(const QString &folder, bool copy)
 {
     QDir().mkpath(folder);
-    host.job.CopyToDestination = true;
+    (copy ? host.job.CopyToDestination : host.job.MoveToDestination) = true;
     host.job.DestinationFolder = folder;
 }
 
-void RunFixture::moveInto(const QString &folder)
+void RunFixture::dropOldNames(const QString &numberStyle)
 {
-    QDir().mkpath(folder);
-    host.job.MoveToDestination = true;
-    host.job.DestinationFolder = folder;
-}
-
-void RunFixture::dropOldNames()
-{
+    host.job.NumberStyle = numberStyle;
     host.job.DropOldName = true;
     host.job.placement = Placement::None;
 }
@@ -101,64 +93,69 @@ Counts RunFixture::previewCounts()
     return {report.done, report.passedOver, report.leftAlone};
 }
 
-void RunFixture::roundTrip(const RoundTrip &trip)
+void RunFixture::roundTrips(std::initializer_list<RoundTrip> trips)
 {
-    SCOPED_TRACE(trip.what);
-    trip.setUp();
-    const auto before = snapshot(src());
-    const QString destination = host.job.DestinationFolder;
-    // The preview meets the same changes of settings midway as the run.
-    const RenameJob job = host.job;
-    Rows preview(host);
-    const PreviewReport previewed = PreviewRun(host, preview);
-    host.job = job;
-    host.progressKind = nullptr;
-    const RunReport report = run();
-    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
-    EXPECT_EQ(counts(report), trip.counts);
-    EXPECT_EQ(Counts(previewed.done, previewed.passedOver, previewed.leftAlone), trip.counts);
-    if (!trip.destinationAfter.isEmpty()) {
-        EXPECT_EQ(names(destination), trip.destinationAfter);
-    }
-    // The preview shows the log's records in the log's order, each with the
-    // outcome the run gave it. Each file the run renamed holds its bytes under
-    // its new name; every other file keeps its name.
-    const QList<PlannedRename> records = readLogRecords(report.logPath);
-    EXPECT_EQ(records, preview.planned);
-    RecordStates states;
-    states.open(report.logPath);
-    const auto after = snapshot(src());
-    QStringList logged;
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const QString old = records[i].OldPath.mid(src().size() + 1);
-        logged << old;
-        const std::optional<RecordState> state = states.state(i);
-        EXPECT_EQ(state, i < preview.states.size() ? preview.states[i] : RecordState::Pending) << old.toStdString();
-        if (state == RecordState::Renamed || state == RecordState::Copied) {
-            EXPECT_EQ(QCryptographicHash::hash(readAll(records[i].NewPath), QCryptographicHash::Sha256), before[old]);
+    for (const RoundTrip &trip : trips) {
+        SCOPED_TRACE(trip.what);
+        makeFiles(trip.files);
+        if (trip.setUp)
+            trip.setUp();
+        const auto before = snapshot(src());
+        const QString destination = host.job.DestinationFolder;
+        // The preview meets the same changes of settings midway as the run.
+        const RenameJob job = host.job;
+        Rows preview(host);
+        const PreviewReport previewed = PreviewRun(host, preview);
+        host.job = job;
+        host.progressKind = nullptr;
+        const RunReport report = run();
+        EXPECT_EQ(report.ending, RunReport::Ending::Completed);
+        EXPECT_EQ(counts(report), trip.counts);
+        EXPECT_EQ(Counts(previewed.done, previewed.passedOver, previewed.leftAlone), trip.counts);
+        if (!trip.destinationAfter.isEmpty()) {
+            EXPECT_EQ(names(destination), trip.destinationAfter);
         }
-    }
-    EXPECT_EQ(logged.size(), report.done + report.passedOver);
-    for (const QString &name : before.keys()) {
-        if (!logged.contains(name) || states.state(logged.indexOf(name)) != RecordState::Renamed) {
-            EXPECT_EQ(after.value(name), before[name]) << name.toStdString() << " is not under its name";
+        // The preview shows the log's records in the log's order, each with the
+        // outcome the run gave it. Each file the run renamed holds its bytes under
+        // its new name; every other file keeps its name.
+        const QList<PlannedRename> records = readLogRecords(report.logPath);
+        EXPECT_EQ(records, preview.planned);
+        RecordStates states;
+        states.open(report.logPath);
+        const auto after = snapshot(src());
+        QStringList logged;
+        for (qsizetype i = 0; i < records.size(); ++i) {
+            const QString old = records[i].OldPath.mid(src().size() + 1);
+            logged << old;
+            const std::optional<RecordState> state = states.state(i);
+            EXPECT_EQ(state, preview.states.value(i, RecordState::Pending)) << old.toStdString();
+            if (state == RecordState::Renamed || state == RecordState::Copied) {
+                EXPECT_EQ(QCryptographicHash::hash(readAll(records[i].NewPath), QCryptographicHash::Sha256),
+                          before[old]);
+            }
         }
+        EXPECT_EQ(logged.size(), report.done + report.passedOver);
+        for (const QString &name : before.keys()) {
+            if (!logged.contains(name) || states.state(logged.indexOf(name)) != RecordState::Renamed) {
+                EXPECT_EQ(after.value(name), before[name]) << name.toStdString() << " is not under its name";
+            }
+        }
+        states.close();
+        if (report.leftAlone > 0) {
+            EXPECT_TRUE(host.lastBox()->prompt.endsWith(QStringLiteral(
+                "\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
+        }
+        const QString log = trip.moveLog ? trip.moveLog(report.logPath) : report.logPath;
+        const auto destinationAfter = snapshot(destination);
+        EXPECT_TRUE(restoresTo(log, before)) << host.lastBox()->prompt.toStdString();
+        EXPECT_FALSE(exists(folderOf(log)));
+        if (host.job.CopyToDestination) {
+            EXPECT_EQ(snapshot(destination), destinationAfter) << "a restore leaves copies as they are";
+            EXPECT_TRUE(lastBoxIs("恢复", MessageIcon::Information,
+                                  "这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"));
+        }
+        startAfresh();
     }
-    states.close();
-    if (report.leftAlone > 0) {
-        EXPECT_TRUE(host.lastBox()->prompt.endsWith(
-            QStringLiteral("\n\n有 %1 个文件的名称含有无法记录或不能用于文件名的字符，没有更改。").arg(report.leftAlone)));
-    }
-    const QString log = trip.moveLog ? trip.moveLog(report.logPath) : report.logPath;
-    const auto destinationAfter = snapshot(destination);
-    EXPECT_TRUE(restoresTo(log, before)) << host.lastBox()->prompt.toStdString();
-    EXPECT_FALSE(exists(folderOf(log)));
-    if (host.job.CopyToDestination) {
-        EXPECT_EQ(snapshot(destination), destinationAfter) << "a restore leaves copies as they are";
-        EXPECT_TRUE(lastBoxIs("恢复", MessageIcon::Information,
-                              "这些文件是复制生成的，原文件从未改名，无需恢复；复制的文件保持不变。"));
-    }
-    startAfresh();
 }
 
 void RunFixture::startAfresh()
@@ -201,31 +198,5 @@ void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) con
                                              << ", buttons " << int(box->buttons) << ": " << box->prompt.toStdString();
     return ::testing::AssertionSuccess();
 }
-
-void RunFixture::makeFiles(const QStringList &relative) const
-{
-    dir.writeNamed(QStringLiteral("src"), relative);
-}
-
-QString RunFixture::logPath() const
-{
-    return RenameLog::pathFor(host.job.DestinationFolder, host.job.FileType);
-}
-
-void RunFixture::expectIdle() const
-{
-    EXPECT_FALSE(host.runInProgress);
-    EXPECT_FALSE(host.stop);
-    EXPECT_TRUE(host.startEnabled);
-    EXPECT_TRUE(host.restoreEnabled);
-    EXPECT_FALSE(host.ended);
-}
-
-QString fileName(const QString &path) { return path.mid(path.lastIndexOf(u'/') + 1); }
-QString folderOf(const QString &path) { return path.left(path.lastIndexOf(u'/') + 1); }
-
-Counts counts(const RunReport &report) { return {report.done, report.passedOver, report.leftAlone}; }
-
-QStringList names(const QString &folder) { return snapshot(folder).keys(); }
 
 } // namespace quorin::test
