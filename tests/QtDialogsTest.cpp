@@ -120,6 +120,5 @@ TEST(QtDialogs, logAndFolderPickers_showOnlyWhatTheyOffer_allInChinese_andReturn
             static_cast<QDialog &>(dialog).accept();
         });
         EXPECT_EQ(pick(), dir.file(typed));
-        EXPECT_EQ(user.shown, 1);
     }
 }

@@ -1,7 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "WindowFixture.h"
 
-#include <QAction>
 #include <QPushButton>
 
 namespace quorin::test {
@@ -75,11 +74,9 @@ void WindowTest::operate(const char *what, const std::function<void()> &start, b
 QStringList WindowTest::operationsEnabled() const
 {
     QStringList names;
-    for (const char *name : {"CmdSourDir", "CmdStart", "CmdRestore"})
-        if (enabled(name))
+    for (const char *name : {"CmdSourDir", "CmdStart", "CmdRestore", "mnuPreview"})
+        if (control<QObject>(name).property("enabled").toBool())
             names << QString::fromLatin1(name);
-    if (control<QAction>("mnuPreview").isEnabled())
-        names << "mnuPreview";
     if (const auto *button = qobject_cast<QPushButton *>(window.focusWidget()))
         names << "focus on " + button->objectName();
     return names;

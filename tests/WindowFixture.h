@@ -21,6 +21,9 @@ inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << tex
 
 namespace quorin::test {
 
+// What a box shows: its title, prompt, icon and buttons.
+inline auto appearance(const MessageBox &box) { return std::tuple(box.title, box.prompt, box.icon, box.buttons); }
+
 // Answers the window's boxes and pickers from a script and records what it was asked.
 class ScriptedDialogs final : public ModalDialogs {
 public:
@@ -50,15 +53,14 @@ protected:
     ~WindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 
     template <typename T = QWidget>
-    T &control(const char *name) const
-    {
-        return child<T>(window, name);
-    }
+    T &control(const char *name) const { return child<T>(window, name); }
     void click(const char *name) const { clickOn(window, name); }
     bool enabled(const char *name) const { return control(name).isEnabled(); }
     bool checked(const char *name) const { return control<QAbstractButton>(name).isChecked(); }
     QString text(const char *name) const { return control<QLineEdit>(name).text(); }
     QString status() const { return control<QLabel>("lblInfo").text(); }
+    // The source and destination boxes and the status line, which a survey sets.
+    QStringList surveyed() const { return {text("txtSourDir"), text("txtDestDir"), status()}; }
 
     QString src() const { return dir.file("src"); }
     // Writes each file under the source folder with its name as its content.

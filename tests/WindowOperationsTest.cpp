@@ -20,6 +20,7 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
         {"正在重命名第 1 ", MessageAnswer::Ok, "CmdExit", "用户取消操作！已经更名的文件得到恢复！"},
         {"正在重命名第", MessageAnswer::Cancel, "chkSubDir", "操作完成！一共重命名了 3 个文件"},
     };
+    const QString question = QStringLiteral("您确定要停止操作吗？\n\n如果您选择“确定”，更名操作将停止，并且恢复已经更名的文件！");
     makeSources({"a.jpg", "b.jpg", "c.jpg"});
     survey(src());
     chooseSettings("JPG");
@@ -28,12 +29,8 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
         dialogs.boxes.answers << answer;
         onceStatusReads(QString::fromUtf8(pass), [this, on = focus] { QTest::keyClick(&control(on), Qt::Key_Escape); });
         operate("run", [this] { click("CmdStart"); });
-        const MessageBox question = std::exchange(dialogs.boxes.shown, {}).value(0);
-        EXPECT_EQ(question.title, QStringLiteral("终止确认"));
-        EXPECT_EQ(question.prompt,
-                  QStringLiteral("您确定要停止操作吗？\n\n如果您选择“确定”，更名操作将停止，并且恢复已经更名的文件！"));
-        EXPECT_EQ(question.icon, MessageIcon::Question);
-        EXPECT_EQ(question.buttons, MessageButtons::OkCancel);
+        EXPECT_EQ(appearance(std::exchange(dialogs.boxes.shown, {}).value(0)),
+                  std::tuple(QStringLiteral("终止确认"), question, MessageIcon::Question, MessageButtons::OkCancel));
         EXPECT_EQ(status(), QString::fromUtf8(endStatus));
     }
     QTest::keyClick(&control("txtAddString"), Qt::Key_Escape);

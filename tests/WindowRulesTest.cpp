@@ -31,13 +31,9 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
         window.setStatus(busy);
         for (const char *button : clicks)
             click(button);
-        EXPECT_EQ(checked("chkCopy"), copy);
-        EXPECT_EQ(checked("chkMove"), move);
-        EXPECT_EQ(enabled("chkCopy"), copyMoveEnabled);
-        EXPECT_EQ(enabled("chkMove"), copyMoveEnabled);
-        EXPECT_EQ(enabled("CmdDestDir"), destButtonEnabled);
-        EXPECT_EQ(text("txtDestDir"), destination);
-        EXPECT_EQ(status(), after);
+        EXPECT_EQ(std::tuple(checked("chkCopy"), checked("chkMove"), enabled("chkCopy"), enabled("chkMove"),
+                             enabled("CmdDestDir"), text("txtDestDir"), status()),
+                  std::tuple(copy, move, copyMoveEnabled, copyMoveEnabled, destButtonEnabled, destination, after));
     }
     EXPECT_EQ(dialogs.folderTitles, QStringList(4, QStringLiteral("请选择一个目录")));
 }
@@ -56,8 +52,7 @@ TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtens
         EXPECT_EQ(label.text(), drop ? QStringLiteral("新文件名前缀") : QStringLiteral("文件名新增字符"));
         EXPECT_EQ(label.palette().color(QPalette::WindowText), drop ? QColor(255, 0, 0) : QColor(0, 0, 0));
         EXPECT_FALSE(checked("optPrefix") || checked("optSuffix")) << "the choice does not come back";
-        EXPECT_EQ(enabled("optPrefix"), !drop);
-        EXPECT_EQ(enabled("optSuffix"), !drop);
+        EXPECT_EQ(std::pair(enabled("optPrefix"), enabled("optSuffix")), std::pair(!drop, !drop));
         EXPECT_EQ(window.focusWidget(), &added);
         EXPECT_EQ(added.selectedText(), QStringLiteral("abc"));
     }
