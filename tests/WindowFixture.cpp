@@ -41,12 +41,7 @@ void WindowTest::atEveryYield(std::function<bool()> step)
 
 void WindowTest::onceStatusReads(const QString &text, std::function<void()> act)
 {
-    atEveryYield([this, text, act] {
-        if (!status().startsWith(text))
-            return false;
-        act();
-        return true;
-    });
+    atEveryYield([this, text, act] { return status().startsWith(text) && (act(), true); });
 }
 
 void WindowTest::operate(const char *what, const std::function<void()> &start, bool yields,
