@@ -4,15 +4,11 @@
 #include "FrmOption.h"
 
 #include <QRadioButton>
-#include <QSignalSpy>
 
 using namespace quorin;
 using namespace quorin::test;
 
 namespace {
-
-const QString NoKindSet = QStringLiteral("没有设置任何选项");
-const QString SwitchedOff = QStringLiteral("没有启用高级选项");
 
 using Texts = QList<std::pair<std::string, QString>>;
 
@@ -91,7 +87,7 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_andOkRefuses
     EXPECT_EQ(kept(), (QStringList{added, "", "", "", "", "", "", "front", "front"})) << "取消 leaves the summary";
     click("ChkOption");
     click("ChkOption");
-    EXPECT_EQ(summary(), NoKindSet);
+    EXPECT_EQ(summary(), QStringLiteral("没有设置任何选项"));
 
     // Enter, where the caret is, presses the default button 确定. Only the chosen
     // kind's texts are checked, and a count only by its numeric reading. Rows
@@ -133,34 +129,6 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_andOkRefuses
             continue;
         EXPECT_EQ(appearance(dialogs.boxes.shown.takeFirst()), appearance(refusal(prompt, title)));
         EXPECT_EQ(summary(), before);
-    }
-}
-
-// Switching on clears the dropped-name box, whose rule then runs once, and
-// only then; switching off unlocks the controls and brings no choice back.
-TEST_F(AdvancedEdit, switch_locksTheNumberingControlsAndClearsThePlacement_andUnlocksWithoutRestoring)
-{
-    const QList<const char *> numbering = {"chkSeries", "chkKeepFileName", "txtAddString",
-                                           "optPrefix", "optSuffix", "cboSeries"};
-    control<QLineEdit>("txtAddString").setText("abc");
-    control<QComboBox>("cboSeries").setCurrentIndex(1);
-    for (const bool dropped : {false, true}) {
-        SCOPED_TRACE(dropped ? "old name dropped" : "old name kept");
-        click("optPrefix");
-        control<QAbstractButton>("chkKeepFileName").setChecked(dropped);
-        QSignalSpy rule(&control<QAbstractButton>("chkKeepFileName"), &QAbstractButton::toggled);
-        for (const bool on : {true, false}) {
-            click("ChkOption");
-            for (const char *name : numbering)
-                EXPECT_EQ(enabled(name), !on) << name;
-            EXPECT_EQ(enabled("CmdOption"), on);
-            EXPECT_EQ(summary(), on ? NoKindSet : SwitchedOff);
-        }
-        EXPECT_EQ(rule.count(), dropped ? 1 : 0);
-        EXPECT_FALSE(checked("optPrefix") || checked("optSuffix") || checked("chkKeepFileName"));
-        EXPECT_EQ(control<QLabel>("lblName").text(), QStringLiteral("文件名新增字符"));
-        EXPECT_EQ(text("txtAddString"), QStringLiteral("abc"));
-        EXPECT_EQ(control<QComboBox>("cboSeries").currentIndex(), 1);
     }
 }
 

@@ -7,10 +7,7 @@ namespace quorin::test {
 
 WindowTest::WindowTest()
     : window({dialogs, [this](int status) { endings << status; },
-              [this](const QUrl &url) {
-                  opened << url;
-                  return browserFound;
-              },
+              [this](const QUrl &url) { return (opened << url, browserFound); },
               std::chrono::milliseconds(0)})
 {
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
@@ -39,31 +36,23 @@ void WindowTest::atEveryYield(std::function<bool()> step)
     timer->start();
 }
 
-void WindowTest::onceStatusReads(const QString &text, std::function<void()> act)
-{
-    atEveryYield([this, text, act] { return status().startsWith(text) && (act(), true); });
-}
-
 void WindowTest::operate(const char *what, const std::function<void()> &start, bool yields,
                          const QStringList &enabledAfter)
 {
     SCOPED_TRACE(what);
     underWay_ = true;
-    yields_ = 0;
     atEveryYield([this] {
-        if (!underWay_)
-            return true;
-        ++yields_;
-        enabledWhileUnderWay_ << operationsEnabled();
-        return false;
+        if (underWay_)
+            enabledAtYields_ << operationsEnabled();
+        return !underWay_;
     });
     start();
     underWay_ = false;
-    EXPECT_EQ(yields_ > 0, yields);
-    EXPECT_EQ(enabledWhileUnderWay_, QStringList()) << "enabled while an operation was under way";
+    const QList<QStringList> atYields = std::exchange(enabledAtYields_, {});
+    EXPECT_EQ(!atYields.isEmpty(), yields);
+    EXPECT_EQ(atYields, QList<QStringList>(atYields.size())) << "enabled while an operation was under way";
     // A key meant for a box would press a button that has the focus.
     EXPECT_EQ(operationsEnabled(), enabledAfter);
-    enabledWhileUnderWay_.clear();
 }
 
 QStringList WindowTest::operationsEnabled() const

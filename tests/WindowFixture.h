@@ -74,7 +74,10 @@ protected:
     void chooseSettings(const QString &type);
     // Calls `act` inside the first yield of the long operations that follow at
     // which the status line starts with `text`.
-    void onceStatusReads(const QString &text, std::function<void()> act);
+    void onceStatusReads(const QString &text, std::function<void()> act)
+    {
+        atEveryYield([this, text, act] { return status().startsWith(text) && (act(), true); });
+    }
     // Starts a survey, a run or a restore with `start` and checks that none of
     // the three nor 预览 could be started, nor any button had the focus, at any
     // of its yields (and that it yielded, unless it is refused at once), then
@@ -97,8 +100,8 @@ private:
     QStringList operationsEnabled() const;
 
     bool underWay_ = false;
-    int yields_ = 0;
-    QStringList enabledWhileUnderWay_;
+    // What could be started at each yield of the operation under way.
+    QList<QStringList> enabledAtYields_;
 };
 
 } // namespace quorin::test

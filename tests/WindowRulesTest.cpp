@@ -1,6 +1,8 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "WindowFixture.h"
 
+#include <QSignalSpy>
+
 using namespace quorin::test;
 
 // Each case starts from a typed source folder and a status line that no rule writes.
@@ -40,7 +42,9 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
 
 // Dropping the old name clears and locks the placement; a new extension is
 // typed only while chosen, and kept when not; each box gets the focus.
-TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtensionIsTypedOnlyWhileChosen)
+// Switching the edit on clears the dropped-name box, whose rule then runs once,
+// and only then; switching off unlocks the controls and brings no choice back.
+TEST_F(WindowTest, droppingTheOldNameOrSwitchingOnTheEdit_locksThePlacement_andTheNewExtensionIsTypedOnlyWhileChosen)
 {
     auto &added = control<QLineEdit>("txtAddString");
     const auto &label = control<QLabel>("lblName");
@@ -70,6 +74,28 @@ TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtens
     EXPECT_FALSE(suffix.isEnabled());
     click("chkModifySuffix");
     EXPECT_EQ(suffix.selectedText(), QStringLiteral("web"));
+
+    const QList<const char *> numbering = {"chkSeries", "chkKeepFileName", "txtAddString",
+                                           "optPrefix", "optSuffix", "cboSeries"};
+    control<QComboBox>("cboSeries").setCurrentIndex(1);
+    for (const bool dropped : {false, true}) {
+        SCOPED_TRACE(dropped ? "old name dropped" : "old name kept");
+        click("optPrefix");
+        control<QAbstractButton>("chkKeepFileName").setChecked(dropped);
+        QSignalSpy rule(&control<QAbstractButton>("chkKeepFileName"), &QAbstractButton::toggled);
+        for (const bool on : {true, false}) {
+            click("ChkOption");
+            for (const char *name : numbering)
+                EXPECT_EQ(enabled(name), !on) << name;
+            EXPECT_EQ(enabled("CmdOption"), on);
+            EXPECT_EQ(control<QLabel>("lblOption").text(), on ? "没有设置任何选项" : "没有启用高级选项");
+        }
+        EXPECT_EQ(rule.count(), dropped ? 1 : 0);
+        EXPECT_FALSE(checked("optPrefix") || checked("optSuffix") || checked("chkKeepFileName"));
+        EXPECT_EQ(label.text(), QStringLiteral("文件名新增字符"));
+        EXPECT_EQ(added.text(), QStringLiteral("abc"));
+        EXPECT_EQ(control<QComboBox>("cboSeries").currentIndex(), 1);
+    }
 }
 
 TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_tabWalksTheControlsInOrder_andFolderBoxesShowTheirWholeText)
