@@ -78,10 +78,9 @@ TEST_F(WindowTest, aboutMenuShowsTheBoxModally_andHelpMenuOpensHelpWithTheBrowse
 
 TEST(HelpDocument, isLookedForBesideTheProgramFirst_thenInItsShareFolder)
 {
-    const QList<std::pair<QStringList, QString>> cases = {
-        {{"bin/help.htm"}, "bin/help.htm"}, {{"share/quorin/help.htm"}, "share/quorin/help.htm"},
-        {{"bin/help.htm", "share/quorin/help.htm"}, "bin/help.htm"}, {{"bin/quorin"}, ""}};
-    for (const auto &[files, expected] : cases) {
+    for (const auto &[files, expected] : QList<std::pair<QStringList, QString>>{
+             {{"bin/help.htm"}, "bin/help.htm"}, {{"share/quorin/help.htm"}, "share/quorin/help.htm"},
+             {{"bin/help.htm", "share/quorin/help.htm"}, "bin/help.htm"}, {{"bin/quorin"}, ""}}) {
         SCOPED_TRACE(files.join(u' ').toStdString());
         TempFolder dir;
         dir.makeFolder("bin");

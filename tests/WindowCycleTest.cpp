@@ -93,15 +93,6 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
     dir.write("file.jpg");
     dir.makeFolder("other");
     const QString other = dir.file("other"), file = dir.file("file.jpg");
-    // How the folder comes, what is given, the box that says why it is refused.
-    const QList<std::tuple<const char *, QStringList, QString>> refused = {
-        {"arguments", {}, ""}, {"arguments", {file}, "“" + file + "”不是一个文件夹。"},
-        {"arguments", {dir.file("gone")}, "“" + dir.file("gone") + "”不是一个文件夹。"},
-        {"arguments", {src(), other}, "一次只能打开一个文件夹：“" + src() + "”、“" + other + "”。"},
-        {"txtSourDir", {file}, ""}, {"lblInfo", {src(), other}, ""}, {"cboFileType", {"https://example.com/"}, ""},
-        {"handed over", {src() + "\n" + other}, ""}, {"handed over", {"."}, ""}, {"handed over", {file}, ""},
-        {"handed over", {src() + QChar(0)}, ""}, {"handed over", {"/" + QString(4096, u'a')}, ""},
-    };
     const auto give = [this](const QString &how, const QStringList &given) {
         if (how == "arguments")
             window.openArguments(given);
@@ -111,7 +102,14 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
             return dragOnto(how == "frmmain" ? window : control(how.toLatin1()), given);
         return true;
     };
-    for (const auto &[how, given, prompt] : refused) {
+    // How the folder comes, what is given, the box that says why it is refused.
+    for (const auto &[how, given, prompt] : QList<std::tuple<const char *, QStringList, QString>>{
+             {"arguments", {}, ""}, {"arguments", {file}, "“" + file + "”不是一个文件夹。"},
+             {"arguments", {dir.file("gone")}, "“" + dir.file("gone") + "”不是一个文件夹。"},
+             {"arguments", {src(), other}, "一次只能打开一个文件夹：“" + src() + "”、“" + other + "”。"},
+             {"txtSourDir", {file}, ""}, {"lblInfo", {src(), other}, ""}, {"cboFileType", {"https://example.com/"}, ""},
+             {"handed over", {src() + "\n" + other}, ""}, {"handed over", {"."}, ""}, {"handed over", {file}, ""},
+             {"handed over", {src() + QChar(0)}, ""}, {"handed over", {"/" + QString(4096, u'a')}, ""}}) {
         SCOPED_TRACE(std::string(how) + " " + given.join(u' ').left(80).toStdString());
         EXPECT_EQ(give(how, given), QByteArray(how) == "arguments");
         EXPECT_EQ(dialogs.boxes.shown.value(0).prompt, prompt);
