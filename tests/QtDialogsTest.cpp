@@ -22,8 +22,7 @@ namespace {
 // A button's text without its access key: "是(&Y)" reads 是.
 QString plain(const QAbstractButton *button)
 {
-    static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)|&"));
-    return button ? button->text().remove(accessKey) : QString();
+    return button ? button->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|&"))) : QString();
 }
 
 // The names the dialog lists, sorted, and every text it shows that holds a
@@ -31,7 +30,6 @@ QString plain(const QAbstractButton *button)
 // each listed file's details.
 std::pair<QStringList, QStringList> shownIn(QFileDialog &dialog)
 {
-    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
     QStringList names, texts;
     for (const QWidget *control : dialog.findChildren<QWidget *>()) {
         texts << control->toolTip();
@@ -48,7 +46,7 @@ std::pair<QStringList, QStringList> shownIn(QFileDialog &dialog)
             (column > 0 ? texts : names) << files.index(row, column, view->rootIndex()).data().toString();
     }
     names.sort();
-    return {names, texts.filter(latin)};
+    return {names, texts.filter(QRegularExpression(QStringLiteral("[A-Za-z]")))};
 }
 
 } // namespace

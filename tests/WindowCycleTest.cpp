@@ -95,12 +95,10 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
     const QString other = dir.file("other"), file = dir.file("file.jpg");
     const auto give = [this](const QString &how, const QStringList &given) {
         if (how == "arguments")
-            window.openArguments(given);
-        else if (const QString handed = handedFolder(given.front().toUtf8()); how == "handed over")
+            return (window.openArguments(given), true);
+        if (const QString handed = handedFolder(given.front().toUtf8()); how == "handed over")
             return !handed.isEmpty() && (window.takeHandedFolder(handed), true);
-        else
-            return dragOnto(how == "frmmain" ? window : control(how.toLatin1()), given);
-        return true;
+        return dragOnto(how == "frmmain" ? window : control(how.toLatin1()), given);
     };
     // How the folder comes, what is given, the box that says why it is refused.
     for (const auto &[how, given, prompt] : QList<std::tuple<const char *, QStringList, QString>>{
@@ -112,9 +110,8 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
              {"handed over", {src() + QChar(0)}, ""}, {"handed over", {"/" + QString(4096, u'a')}, ""}}) {
         SCOPED_TRACE(std::string(how) + " " + given.join(u' ').left(80).toStdString());
         EXPECT_EQ(give(how, given), QByteArray(how) == "arguments");
-        EXPECT_EQ(dialogs.boxes.shown.value(0).prompt, prompt);
-        EXPECT_EQ(dialogs.boxes.shown.value(0).title, prompt.isEmpty() ? "" : "浏览");
-        dialogs.boxes.shown.clear();
+        EXPECT_EQ(appearance(std::exchange(dialogs.boxes.shown, {}).value(0)),
+                  appearance(prompt.isEmpty() ? MessageBox() : refusal(prompt, "浏览")));
         EXPECT_EQ(status(), QStringLiteral("等待重命名操作"));
         EXPECT_FALSE(enabled("CmdStart"));
     }

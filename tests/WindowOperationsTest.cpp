@@ -45,9 +45,8 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     // p001_.JPG gives its name to a.JPG once it has its own; a folder holds b.jpg's new name.
     makeSources({"b.jpg", "a.JPG", "c.txt", "p001_.JPG"});
     dir.makeFolder("src/p002_.jpg");
-    auto &preview = control<QAction>("mnuPreview");
-    const auto trigger = [&preview] { preview.trigger(); };
-    EXPECT_FALSE(preview.isEnabled());
+    const auto trigger = [this] { control<QAction>("mnuPreview").trigger(); };
+    EXPECT_FALSE(control<QAction>("mnuPreview").isEnabled());
     survey(src());
     const auto before = snapshot(src());
     const char *answer = "CmdPlanClose";
