@@ -75,8 +75,7 @@ TEST_F(WindowTest, droppingTheOldNameOrSwitchingOnTheEdit_locksThePlacement_andT
     click("chkModifySuffix");
     EXPECT_EQ(suffix.selectedText(), QStringLiteral("web"));
 
-    const QList<const char *> numbering = {"chkSeries", "chkKeepFileName", "txtAddString",
-                                           "optPrefix", "optSuffix", "cboSeries"};
+    const auto numbering = {"chkSeries", "chkKeepFileName", "txtAddString", "optPrefix", "optSuffix", "cboSeries"};
     control<QComboBox>("cboSeries").setCurrentIndex(1);
     for (const bool dropped : {false, true}) {
         SCOPED_TRACE(dropped ? "old name dropped" : "old name kept");
