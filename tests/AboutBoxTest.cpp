@@ -84,8 +84,7 @@ TEST(HelpDocument, isLookedForBesideTheProgramFirst_thenInItsShareFolder)
         SCOPED_TRACE(files.join(u' ').toStdString());
         TempFolder dir;
         dir.makeFolder("bin");
-        for (const QString &file : files)
-            dir.write(file);
+        dir.writeNamed(".", files);
         EXPECT_EQ(helpDocument(dir.file("bin")), expected.isEmpty() ? QString() : dir.file(expected));
     }
 }

@@ -53,8 +53,9 @@ protected:
 
 // 确定 keeps every entry for the next opening, the run and the summary, also
 // across switching off and on; 取消 brings back the defaults; 确定 refuses an
-// edit lacking its text, keeping the dialog open and every entry as typed.
-TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_andOkRefusesAnEditLackingItsText)
+// edit lacking its text, keeping the dialog open and every entry as typed. A
+// run holds while the dialog is open, and then takes up the new edit.
+TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_refusesAnEditLackingItsText_andARunWaitsForIt)
 {
     click("ChkOption");
     openOptions([](FrmOption &dialog) {
@@ -130,16 +131,12 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_andOkRefuses
         EXPECT_EQ(appearance(dialogs.boxes.shown.takeFirst()), appearance(refusal(prompt, title)));
         EXPECT_EQ(summary(), before);
     }
-}
 
-// The run waits in its yield while the dialog is shown, then reads the edit
-// afresh: the placement is read for every file, so the file planned before the
-// dialog keeps the text in front and the two after it get it at the end.
-TEST_F(AdvancedEdit, dialogOpenedDuringARun_holdsTheRun_whichThenTakesUpTheNewEdit)
-{
+    // A run waits in its yield while the dialog is shown, then reads the edit
+    // afresh: the placement is read for every file, so the file planned before
+    // the dialog keeps the text in front and the two after it get it at the end.
     makeSources({"a.jpg", "b.jpg", "c.jpg"});
     survey(src());
-    click("ChkOption");
     openOptions([](FrmOption &dialog) {
         fill(dialog, "OptAdd", {{"txtAdd", "n_"}});
         clickOn(dialog, "CmdOk");

@@ -77,12 +77,11 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     trigger();
     const QStringList planned = {"p001_.JPG p003_.JPG", "a.JPG p001_.JPG", "b.jpg p002_.jpg red 新文件名已被占用",
                                  "将移动 2 个文件，1 个文件保留原名"};
-    EXPECT_EQ(rows, planned);
+    EXPECT_EQ(std::exchange(rows, {}), planned);
     EXPECT_TRUE(dialogs.boxes.shown.isEmpty()) << "the question whether to keep the source folder is not asked";
     EXPECT_EQ(snapshot(src()), before);
 
     answer = "CmdPlanStart";
-    rows.clear();
     dialogs.boxes.answers << MessageAnswer::Yes;
     trigger();
     ASSERT_EQ(dialogs.boxes.shown.size(), 2);

@@ -5,9 +5,31 @@
 
 using namespace quorin::test;
 
-// Each case starts from a typed source folder and a status line that no rule writes.
-TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
+// The window opens with the focus on the source button, and each folder box shows
+// its whole text. Each case of the copy and move rules starts from a typed source
+// folder and a status line that no rule writes.
+TEST_F(WindowTest, opens_onTheSourceButton_tabWalksInOrder_andCopyMoveAndSubfolderRulesRunTheirChainsOnlyOnAChange)
 {
+    const QStringList order = {"CmdSourDir", "txtSourDir", "CmdStart", "CmdExit", "CmdRestore", "txtDestDir",
+                               "txtAddString", "chkKeepFileName", "cboSeries", "cboFileType", "optPrefix",
+                               "optSuffix", "chkCopy", "chkMove", "CmdDestDir", "ChkHide", "chkSeries",
+                               "chkSubDir", "chkModifySuffix", "txtNewSuffix", "ChkOption", "CmdOption"};
+    QWidget *const first = &control("CmdSourDir");
+    EXPECT_EQ(window.focusWidget(), first);
+    QStringList walked;
+    for (QWidget *w = first; walked.isEmpty() || w != first; w = w->nextInFocusChain())
+        if (order.contains(w->objectName()))
+            walked << w->objectName();
+    EXPECT_EQ(walked, order);
+    for (const char *name : {"txtDestDir", "txtSourDir"}) {
+        SCOPED_TRACE(name);
+        auto &box = control<QLineEdit>(name);
+        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
+        QTest::mouseMove(&box, QPoint(5, 5));
+        QTest::mouseMove(&box, QPoint(20, 8));
+        EXPECT_EQ(box.toolTip(), box.text()) << "the whole text shows when the pointer moves over it";
+    }
+
     const QString chosen = "/chosen", source = "/from", hint = "这里是更名后的文件存在位置", waiting = "等待重命名操作",
                   busy = "正在统计第 7 个文件";
     // What the row shows, the clicks, whether copy and move are checked, whether
@@ -94,28 +116,5 @@ TEST_F(WindowTest, droppingTheOldNameOrSwitchingOnTheEdit_locksThePlacement_andT
         EXPECT_EQ(label.text(), QStringLiteral("文件名新增字符"));
         EXPECT_EQ(added.text(), QStringLiteral("abc"));
         EXPECT_EQ(control<QComboBox>("cboSeries").currentIndex(), 1);
-    }
-}
-
-TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_tabWalksTheControlsInOrder_andFolderBoxesShowTheirWholeText)
-{
-    const QStringList order = {"CmdSourDir", "txtSourDir", "CmdStart", "CmdExit", "CmdRestore", "txtDestDir",
-                               "txtAddString", "chkKeepFileName", "cboSeries", "cboFileType", "optPrefix",
-                               "optSuffix", "chkCopy", "chkMove", "CmdDestDir", "ChkHide", "chkSeries",
-                               "chkSubDir", "chkModifySuffix", "txtNewSuffix", "ChkOption", "CmdOption"};
-    QWidget *const first = &control("CmdSourDir");
-    EXPECT_EQ(window.focusWidget(), first);
-    QStringList walked;
-    for (QWidget *w = first; walked.isEmpty() || w != first; w = w->nextInFocusChain())
-        if (order.contains(w->objectName()))
-            walked << w->objectName();
-    EXPECT_EQ(walked, order);
-    for (const char *name : {"txtDestDir", "txtSourDir"}) {
-        SCOPED_TRACE(name);
-        auto &box = control<QLineEdit>(name);
-        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
-        QTest::mouseMove(&box, QPoint(5, 5));
-        QTest::mouseMove(&box, QPoint(20, 8));
-        EXPECT_EQ(box.toolTip(), box.text()) << "the whole text shows when the pointer moves over it";
     }
 }
