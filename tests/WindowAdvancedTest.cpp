@@ -109,6 +109,7 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_refusesAnEdi
              {"0", false}, {"00", false}, {"a", false}, {"&H", false}, {" ", false}, {"1", true}, {"99", true},
              {"-1", true}, {"5a", true}, {".5", true}, {" 5", true}})
         cases.append({"OptDel", {{"txtDel", count}}, taken ? QString() : badCount, taken ? QString() : "删除字符个数选项"});
+    cases.append({"OptAdd", {{"txtAdd", "n_"}}, {}, {}});
     for (const auto &[kind, texts, prompt, title] : cases) {
         SCOPED_TRACE(std::string(kind ? kind : "no kind") + ", typed " + ::testing::PrintToString(texts));
         const bool refused = !prompt.isEmpty();
@@ -132,15 +133,12 @@ TEST_F(AdvancedEdit, ok_keepsEveryEntry_cancelBringsBackTheDefaults_refusesAnEdi
         EXPECT_EQ(summary(), before);
     }
 
-    // A run waits in its yield while the dialog is shown, then reads the edit
-    // afresh: the placement is read for every file, so the file planned before
-    // the dialog keeps the text in front and the two after it get it at the end.
+    // With the last row's edit, a run waits in its yield while the dialog is shown,
+    // then reads the edit afresh: the placement is read for every file, so the file
+    // planned before the dialog keeps the text in front and the two after it get it
+    // at the end.
     makeSources({"a.jpg", "b.jpg", "c.jpg"});
     survey(src());
-    openOptions([](FrmOption &dialog) {
-        fill(dialog, "OptAdd", {{"txtAdd", "n_"}});
-        clickOn(dialog, "CmdOk");
-    });
     control<QComboBox>("cboFileType").setCurrentIndex(0);
     const QString firstFile = QStringLiteral("正在处理第 1 个文件");
     onceStatusReads(firstFile, [&] {
