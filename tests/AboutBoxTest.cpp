@@ -11,41 +11,39 @@ using namespace quorin::test;
 // or title; a left press on a link opens it at once, and leaves the box open.
 TEST(AboutBox, leftClicks_closeOnTheBackgroundIconVersionAndTitle_andOpenTheLinks)
 {
-    // A control, whether a left click on it closes the box, whether it is a link.
-    const QList<std::tuple<const char *, bool, bool>> cases = {
-        {"frmAbout", true, false}, {"Image1", true, false}, {"Label3", true, false}, {"lblcap_0", true, false},
-        {"lblcap_1", true, false}, {"Label1", false, false}, {"Label2", false, false}, {"lblauthor", false, false},
-        {"Label5", false, false}, {"Label4", false, false}, {"lbl10_1", false, false}, {"lblemail", false, true},
-        {"lblnet", false, true},
-    };
-    for (const auto &[name, closes, link] : cases) {
-        SCOPED_TRACE(name);
-        QList<QUrl> opened;
-        frmAbout box([&](const QUrl &url) { opened << url; }, nullptr);
-        showExposed(box);
-        QWidget &target = QByteArray(name) == "frmAbout" ? box : child(box, name);
-        // The background: a corner no control covers.
-        const QPoint at = &target == &box ? QPoint(3, 3) : target.rect().center();
-        for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
-            QTest::mouseClick(&target, other, {}, at);
-        EXPECT_TRUE(box.isVisible() && opened.isEmpty()) << "only the left button acts";
-        QTest::mousePress(&target, Qt::LeftButton, {}, at);
-        ASSERT_EQ(opened.size(), link ? 1 : 0) << "a press opens a link, without waiting for the release";
-        // The e-mail link shows its address, the home page link its host.
-        // Hovered, a link turns red; over the box's background, blue again.
-        if (link) {
-            EXPECT_EQ(opened[0].scheme() == "mailto" ? opened[0].path() : opened[0].host(),
-                      static_cast<QLabel &>(target).text());
-            for (QWidget *over : {&target, static_cast<QWidget *>(&box)}) {
-                const QPointF corner(3, 3);
-                QMouseEvent move(QEvent::MouseMove, corner, over->mapToGlobal(corner), Qt::NoButton, {}, {});
-                QApplication::sendEvent(over, &move);
-                EXPECT_EQ(target.palette().color(QPalette::WindowText), over == &box ? Qt::blue : Qt::red);
+    // Controls, whether a left click on them closes the box, whether they are links.
+    for (const auto &[names, closes, link] : QList<std::tuple<QList<const char *>, bool, bool>>{
+             {{"frmAbout", "Image1", "Label3", "lblcap_0", "lblcap_1"}, true, false},
+             {{"Label1", "Label2", "lblauthor", "Label5", "Label4", "lbl10_1"}, false, false},
+             {{"lblemail", "lblnet"}, false, true}})
+        for (const char *name : names) {
+            SCOPED_TRACE(name);
+            QList<QUrl> opened;
+            frmAbout box([&](const QUrl &url) { opened << url; }, nullptr);
+            showExposed(box);
+            QWidget &target = QByteArray(name) == "frmAbout" ? box : child(box, name);
+            // The background: a corner no control covers.
+            const QPoint at = &target == &box ? QPoint(3, 3) : target.rect().center();
+            for (const Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+                QTest::mouseClick(&target, other, {}, at);
+            EXPECT_TRUE(box.isVisible() && opened.isEmpty()) << "only the left button acts";
+            QTest::mousePress(&target, Qt::LeftButton, {}, at);
+            ASSERT_EQ(opened.size(), link ? 1 : 0) << "a press opens a link, without waiting for the release";
+            // The e-mail link shows its address, the home page link its host.
+            // Hovered, a link turns red; over the box's background, blue again.
+            if (link) {
+                EXPECT_EQ(opened[0].scheme() == "mailto" ? opened[0].path() : opened[0].host(),
+                          static_cast<QLabel &>(target).text());
+                for (QWidget *over : {&target, static_cast<QWidget *>(&box)}) {
+                    const QPointF corner(3, 3);
+                    QMouseEvent move(QEvent::MouseMove, corner, over->mapToGlobal(corner), Qt::NoButton, {}, {});
+                    QApplication::sendEvent(over, &move);
+                    EXPECT_EQ(target.palette().color(QPalette::WindowText), over == &box ? Qt::blue : Qt::red);
+                }
             }
+            QTest::mouseRelease(&target, Qt::LeftButton, {}, at);
+            EXPECT_EQ(box.isVisible(), !closes);
         }
-        QTest::mouseRelease(&target, Qt::LeftButton, {}, at);
-        EXPECT_EQ(box.isVisible(), !closes);
-    }
 }
 
 // The about menu shows the box modally, and its closing destroys it. Help says
@@ -80,15 +78,13 @@ TEST_F(WindowTest, aboutMenuShowsTheBoxModally_andHelpMenuOpensHelpWithTheBrowse
 
 TEST(HelpDocument, isLookedForBesideTheProgramFirst_thenInItsShareFolder)
 {
-    const QList<std::pair<QStringList, QString>> cases = {
-        {{"bin/help.htm"}, "bin/help.htm"}, {{"share/quorin/help.htm"}, "share/quorin/help.htm"},
-        {{"bin/help.htm", "share/quorin/help.htm"}, "bin/help.htm"}, {{"bin/quorin"}, ""}};
-    for (const auto &[files, expected] : cases) {
+    for (const auto &[files, expected] : QList<std::pair<QStringList, QString>>{
+             {{"bin/help.htm"}, "bin/help.htm"}, {{"share/quorin/help.htm"}, "share/quorin/help.htm"},
+             {{"bin/help.htm", "share/quorin/help.htm"}, "bin/help.htm"}, {{"bin/quorin"}, ""}}) {
         SCOPED_TRACE(files.join(u' ').toStdString());
         TempFolder dir;
         dir.makeFolder("bin");
-        for (const QString &file : files)
-            dir.write(file);
+        dir.writeNamed(".", files);
         EXPECT_EQ(helpDocument(dir.file("bin")), expected.isEmpty() ? QString() : dir.file(expected));
     }
 }

@@ -22,8 +22,7 @@ namespace {
 // A button's text without its access key: "是(&Y)" reads 是.
 QString plain(const QAbstractButton *button)
 {
-    static const QRegularExpression accessKey(QStringLiteral("\\(&.\\)|&"));
-    return button ? button->text().remove(accessKey) : QString();
+    return button ? button->text().remove(QRegularExpression(QStringLiteral("\\(&.\\)|&"))) : QString();
 }
 
 // The names the dialog lists, sorted, and every text it shows that holds a
@@ -31,7 +30,6 @@ QString plain(const QAbstractButton *button)
 // each listed file's details.
 std::pair<QStringList, QStringList> shownIn(QFileDialog &dialog)
 {
-    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
     QStringList names, texts;
     for (const QWidget *control : dialog.findChildren<QWidget *>()) {
         texts << control->toolTip();
@@ -48,7 +46,7 @@ std::pair<QStringList, QStringList> shownIn(QFileDialog &dialog)
             (column > 0 ? texts : names) << files.index(row, column, view->rootIndex()).data().toString();
     }
     names.sort();
-    return {names, texts.filter(latin)};
+    return {names, texts.filter(QRegularExpression(QStringLiteral("[A-Za-z]")))};
 }
 
 } // namespace
@@ -72,11 +70,8 @@ TEST(QtDialogs, messageBoxes_readInChinese_keepTheirTexts_andReturnTheButtonPres
             for (QAbstractButton *button : box.buttons())
                 texts << plain(button);
             texts.sort();
-            EXPECT_EQ(texts.join(u'/'), names);
-            EXPECT_EQ(plain(box.defaultButton()), defaultName);
-            EXPECT_EQ(box.text(), QStringLiteral("第一段 <b>a&b</b>\n\n第二段"));
-            EXPECT_EQ(box.windowTitle(), QStringLiteral("标题"));
-            EXPECT_EQ(box.icon(), qtIcon);
+            EXPECT_EQ(std::tuple(texts, plain(box.defaultButton()), box.text(), box.windowTitle(), box.icon()),
+                      std::tuple(names.split(u'/'), defaultName, "第一段 <b>a&b</b>\n\n第二段", "标题", qtIcon));
             for (QAbstractButton *button : box.buttons())
                 if (plain(button) == pressed)
                     button->click();
@@ -93,8 +88,7 @@ TEST(QtDialogs, messageBoxes_readInChinese_keepTheirTexts_andReturnTheButtonPres
 TEST(QtDialogs, logAndFolderPickers_showOnlyWhatTheyOffer_allInChinese_andReturnTheChosenPath)
 {
     TempFolder dir;
-    for (const char *name : {"a.log", "b.LOG", "c.txt", ".hidden.log", "sub/d.txt"})
-        dir.write(QString::fromLatin1(name));
+    dir.writeNamed(".", {"a.log", "b.LOG", "c.txt", ".hidden.log", "sub/d.txt"});
     const FileDialogRequest request{QStringLiteral("请选择重命名日志文件"), QStringLiteral("日志文件(*.LOG)"),
                                     QStringLiteral("*.LOG"), dir.path()};
     // The picker, its title and the file types it offers, what it lists and the name typed into it.
@@ -120,6 +114,5 @@ TEST(QtDialogs, logAndFolderPickers_showOnlyWhatTheyOffer_allInChinese_andReturn
             static_cast<QDialog &>(dialog).accept();
         });
         EXPECT_EQ(pick(), dir.file(typed));
-        EXPECT_EQ(user.shown, 1);
     }
 }

@@ -30,38 +30,31 @@ TEST_F(WindowTest, wholeCycle_fromTheControls_oneOperationAtATime_withStartLocke
     }
     operate("restore before any survey", [this] { click("CmdRestore"); }, true, {"CmdSourDir", "CmdRestore"});
     click("CmdSourDir");
-    EXPECT_EQ(status(), QStringLiteral("已经恢复了 1 个文件！"));
-    EXPECT_FALSE(enabled("CmdStart"));
+    EXPECT_EQ(std::pair(status(), enabled("CmdStart")), std::pair(QStringLiteral("已经恢复了 1 个文件！"), false));
     operate("survey", [this] { survey(src()); });
     EXPECT_EQ(dialogs.folderTitles, QStringList(2, QStringLiteral("请选择一个目录")));
-    EXPECT_EQ(text("txtSourDir"), src());
-    EXPECT_EQ(text("txtDestDir"), src());
-    EXPECT_EQ(status(), QStringLiteral("共有 3 个文件及 2 种文件类型"));
+    EXPECT_EQ(surveyed(), (QStringList{src(), src(), "共有 3 个文件及 2 种文件类型"}));
     const auto &types = control<QComboBox>("cboFileType");
-    EXPECT_EQ(types.count(), 2);
-    EXPECT_EQ(types.itemText(0) + types.itemText(1), QStringLiteral("JPGTXT"));
-    EXPECT_EQ(types.currentIndex(), -1);
+    EXPECT_EQ(std::tuple(types.count(), types.itemText(0) + types.itemText(1), types.currentIndex()),
+              std::tuple(2, QStringLiteral("JPGTXT"), -1));
 
     operate("refused run", [this] { click("CmdStart"); }, false);
     chooseSettings("JPG");
     operate("run", [this] { click("CmdStart"); });
-    QStringList renamed = QDir(src()).entryList(QDir::Files).replaceInStrings(QRegularExpression("^p00[12]_"), "p00N_");
+    QStringList renamed = snapshot(src()).keys().replaceInStrings(QRegularExpression("^p00[12]_"), "p00N_");
     renamed.sort();
-    EXPECT_EQ(renamed, (QStringList{"c.txt", "p00N_a.JPG", "p00N_b.jpg"}));
-    EXPECT_EQ(QDir(src() + "/sub").entryList(QDir::Files), QStringList{"d.jpg"});
+    EXPECT_EQ(renamed, (QStringList{"c.txt", "p00N_a.JPG", "p00N_b.jpg", "sub/d.jpg"}));
 
     click("CmdRestore");
     dialogs.files << src() + "/Restore/RestoreJPG.log";
     operate("restore", [this] { click("CmdRestore"); });
-    EXPECT_EQ(dialogs.fileRequests.last().title, QStringLiteral("请选择重命名日志文件"));
-    EXPECT_EQ(dialogs.fileRequests.last().filterText, QStringLiteral("日志文件(*.LOG)"));
-    EXPECT_EQ(dialogs.fileRequests.last().initialFolder, src());
+    const FileDialogRequest &asked = dialogs.fileRequests.last();
+    EXPECT_EQ(asked.title + " " + asked.filterText + " " + asked.initialFolder, "请选择重命名日志文件 日志文件(*.LOG) " + src());
     QStringList titles;
     for (const MessageBox &box : dialogs.boxes.shown)
         titles << box.title;
     EXPECT_EQ(titles, (QStringList{"恢复确认", "成功", "添加字符", "操作完成", "恢复确认", "成功"}));
     EXPECT_EQ(snapshot(src()), before);
-    EXPECT_TRUE(endings.isEmpty());
     click("CmdExit");
     control<QAction>("mnuExit").trigger();
     window.close();
@@ -100,46 +93,32 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
     dir.write("file.jpg");
     dir.makeFolder("other");
     const QString other = dir.file("other"), file = dir.file("file.jpg");
-    // How the folder comes, what is given, the box that says why it is refused.
-    const QList<std::tuple<const char *, QStringList, QString>> refused = {
-        {"arguments", {}, ""},
-        {"arguments", {file}, "“" + file + "”不是一个文件夹。"},
-        {"arguments", {dir.file("gone")}, "“" + dir.file("gone") + "”不是一个文件夹。"},
-        {"arguments", {src(), other}, "一次只能打开一个文件夹：“" + src() + "”、“" + other + "”。"},
-        {"txtSourDir", {file}, ""},
-        {"lblInfo", {src(), other}, ""},
-        {"cboFileType", {"https://example.com/photos"}, ""},
-        {"handed over", {src() + "\n" + other}, ""},
-        {"handed over", {"."}, ""},
-        {"handed over", {file}, ""},
-        {"handed over", {src() + QChar(0)}, ""},
-        {"handed over", {"/" + QString(4096, u'a')}, ""},
-    };
     const auto give = [this](const QString &how, const QStringList &given) {
         if (how == "arguments")
-            window.openArguments(given);
-        else if (const QString handed = handedFolder(given.front().toUtf8()); how == "handed over")
+            return (window.openArguments(given), true);
+        if (const QString handed = handedFolder(given.front().toUtf8()); how == "handed over")
             return !handed.isEmpty() && (window.takeHandedFolder(handed), true);
-        else
-            return dragOnto(how == "frmmain" ? window : control(how.toLatin1()), given);
-        return true;
+        return dragOnto(how == "frmmain" ? window : control(how.toLatin1()), given);
     };
-    for (const auto &[how, given, prompt] : refused) {
+    // How the folder comes, what is given, the box that says why it is refused.
+    for (const auto &[how, given, prompt] : QList<std::tuple<const char *, QStringList, QString>>{
+             {"arguments", {}, ""}, {"arguments", {file}, "“" + file + "”不是一个文件夹。"},
+             {"arguments", {dir.file("gone")}, "“" + dir.file("gone") + "”不是一个文件夹。"},
+             {"arguments", {src(), other}, "一次只能打开一个文件夹：“" + src() + "”、“" + other + "”。"},
+             {"txtSourDir", {file}, ""}, {"lblInfo", {src(), other}, ""}, {"cboFileType", {"https://example.com/"}, ""},
+             {"handed over", {src() + "\n" + other}, ""}, {"handed over", {"."}, ""}, {"handed over", {file}, ""},
+             {"handed over", {src() + QChar(0)}, ""}, {"handed over", {"/" + QString(4096, u'a')}, ""}}) {
         SCOPED_TRACE(std::string(how) + " " + given.join(u' ').left(80).toStdString());
         EXPECT_EQ(give(how, given), QByteArray(how) == "arguments");
-        EXPECT_EQ(dialogs.boxes.shown.value(0).prompt, prompt);
-        EXPECT_EQ(dialogs.boxes.shown.value(0).title, prompt.isEmpty() ? "" : "浏览");
-        dialogs.boxes.shown.clear();
+        EXPECT_EQ(appearance(std::exchange(dialogs.boxes.shown, {}).value(0)),
+                  appearance(prompt.isEmpty() ? MessageBox() : refusal(prompt, "浏览")));
         EXPECT_EQ(status(), QStringLiteral("等待重命名操作"));
         EXPECT_FALSE(enabled("CmdStart"));
     }
     for (const char *how : {"arguments", "frmmain", "txtSourDir", "handed over"}) {
         SCOPED_TRACE(how);
         EXPECT_TRUE(give(how, {src() + "/"}));
-        EXPECT_EQ(text("txtSourDir"), src());
-        EXPECT_EQ(text("txtDestDir"), src());
-        EXPECT_EQ(rememberedFolder(), src());
-        EXPECT_EQ(status(), QStringLiteral("共有 2 个文件及 2 种文件类型"));
+        EXPECT_EQ(surveyed() << rememberedFolder(), (QStringList{src(), src(), "共有 2 个文件及 2 种文件类型", src()}));
         EXPECT_TRUE(enabled("CmdStart"));
         onceStatusReads("正在统计第", [&] {
             EXPECT_FALSE(dragOnto(window, {other})) << "refused during a survey";

@@ -20,6 +20,7 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
         {"正在重命名第 1 ", MessageAnswer::Ok, "CmdExit", "用户取消操作！已经更名的文件得到恢复！"},
         {"正在重命名第", MessageAnswer::Cancel, "chkSubDir", "操作完成！一共重命名了 3 个文件"},
     };
+    const QString question = QStringLiteral("您确定要停止操作吗？\n\n如果您选择“确定”，更名操作将停止，并且恢复已经更名的文件！");
     makeSources({"a.jpg", "b.jpg", "c.jpg"});
     survey(src());
     chooseSettings("JPG");
@@ -28,12 +29,8 @@ TEST_F(WindowTest, escDuringARun_asksFirst_thenStopsAndUndoes_orLetsTheRunFinish
         dialogs.boxes.answers << answer;
         onceStatusReads(QString::fromUtf8(pass), [this, on = focus] { QTest::keyClick(&control(on), Qt::Key_Escape); });
         operate("run", [this] { click("CmdStart"); });
-        const MessageBox question = std::exchange(dialogs.boxes.shown, {}).value(0);
-        EXPECT_EQ(question.title, QStringLiteral("终止确认"));
-        EXPECT_EQ(question.prompt,
-                  QStringLiteral("您确定要停止操作吗？\n\n如果您选择“确定”，更名操作将停止，并且恢复已经更名的文件！"));
-        EXPECT_EQ(question.icon, MessageIcon::Question);
-        EXPECT_EQ(question.buttons, MessageButtons::OkCancel);
+        EXPECT_EQ(appearance(std::exchange(dialogs.boxes.shown, {}).value(0)),
+                  std::tuple(QStringLiteral("终止确认"), question, MessageIcon::Question, MessageButtons::OkCancel));
         EXPECT_EQ(status(), QString::fromUtf8(endStatus));
     }
     QTest::keyClick(&control("txtAddString"), Qt::Key_Escape);
@@ -48,9 +45,8 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     // p001_.JPG gives its name to a.JPG once it has its own; a folder holds b.jpg's new name.
     makeSources({"b.jpg", "a.JPG", "c.txt", "p001_.JPG"});
     dir.makeFolder("src/p002_.jpg");
-    auto &preview = control<QAction>("mnuPreview");
-    const auto trigger = [&preview] { preview.trigger(); };
-    EXPECT_FALSE(preview.isEnabled());
+    const auto trigger = [this] { control<QAction>("mnuPreview").trigger(); };
+    EXPECT_FALSE(control<QAction>("mnuPreview").isEnabled());
     survey(src());
     const auto before = snapshot(src());
     const char *answer = "CmdPlanClose";
@@ -77,17 +73,15 @@ TEST_F(WindowTest, preview_checksAsStartDoesButAsksNothing_listsTheRunsRows_andE
     click("chkMove");
     onceStatusReads("正在处理第", [this] { QTest::keyClick(&control("txtAddString"), Qt::Key_Escape); });
     operate("preview ended by Esc", trigger);
-    EXPECT_EQ(user.shown, 0);
     EXPECT_EQ(status(), QStringLiteral("预览已停止"));
     trigger();
     const QStringList planned = {"p001_.JPG p003_.JPG", "a.JPG p001_.JPG", "b.jpg p002_.jpg red 新文件名已被占用",
                                  "将移动 2 个文件，1 个文件保留原名"};
-    EXPECT_EQ(rows, planned);
+    EXPECT_EQ(std::exchange(rows, {}), planned);
     EXPECT_TRUE(dialogs.boxes.shown.isEmpty()) << "the question whether to keep the source folder is not asked";
     EXPECT_EQ(snapshot(src()), before);
 
     answer = "CmdPlanStart";
-    rows.clear();
     dialogs.boxes.answers << MessageAnswer::Yes;
     trigger();
     ASSERT_EQ(dialogs.boxes.shown.size(), 2);

@@ -1,11 +1,35 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "WindowFixture.h"
 
+#include <QSignalSpy>
+
 using namespace quorin::test;
 
-// Each case starts from a typed source folder and a status line that no rule writes.
-TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
+// The window opens with the focus on the source button, and each folder box shows
+// its whole text. Each case of the copy and move rules starts from a typed source
+// folder and a status line that no rule writes.
+TEST_F(WindowTest, opens_onTheSourceButton_tabWalksInOrder_andCopyMoveAndSubfolderRulesRunTheirChainsOnlyOnAChange)
 {
+    const QStringList order = {"CmdSourDir", "txtSourDir", "CmdStart", "CmdExit", "CmdRestore", "txtDestDir",
+                               "txtAddString", "chkKeepFileName", "cboSeries", "cboFileType", "optPrefix",
+                               "optSuffix", "chkCopy", "chkMove", "CmdDestDir", "ChkHide", "chkSeries",
+                               "chkSubDir", "chkModifySuffix", "txtNewSuffix", "ChkOption", "CmdOption"};
+    QWidget *const first = &control("CmdSourDir");
+    EXPECT_EQ(window.focusWidget(), first);
+    QStringList walked;
+    for (QWidget *w = first; walked.isEmpty() || w != first; w = w->nextInFocusChain())
+        if (order.contains(w->objectName()))
+            walked << w->objectName();
+    EXPECT_EQ(walked, order);
+    for (const char *name : {"txtDestDir", "txtSourDir"}) {
+        SCOPED_TRACE(name);
+        auto &box = control<QLineEdit>(name);
+        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
+        QTest::mouseMove(&box, QPoint(5, 5));
+        QTest::mouseMove(&box, QPoint(20, 8));
+        EXPECT_EQ(box.toolTip(), box.text()) << "the whole text shows when the pointer moves over it";
+    }
+
     const QString chosen = "/chosen", source = "/from", hint = "这里是更名后的文件存在位置", waiting = "等待重命名操作",
                   busy = "正在统计第 7 个文件";
     // What the row shows, the clicks, whether copy and move are checked, whether
@@ -31,20 +55,18 @@ TEST_F(WindowTest, copyMoveAndSubfolderRules_runTheirChains_andOnlyOnAChange)
         window.setStatus(busy);
         for (const char *button : clicks)
             click(button);
-        EXPECT_EQ(checked("chkCopy"), copy);
-        EXPECT_EQ(checked("chkMove"), move);
-        EXPECT_EQ(enabled("chkCopy"), copyMoveEnabled);
-        EXPECT_EQ(enabled("chkMove"), copyMoveEnabled);
-        EXPECT_EQ(enabled("CmdDestDir"), destButtonEnabled);
-        EXPECT_EQ(text("txtDestDir"), destination);
-        EXPECT_EQ(status(), after);
+        EXPECT_EQ(std::tuple(checked("chkCopy"), checked("chkMove"), enabled("chkCopy"), enabled("chkMove"),
+                             enabled("CmdDestDir"), text("txtDestDir"), status()),
+                  std::tuple(copy, move, copyMoveEnabled, copyMoveEnabled, destButtonEnabled, destination, after));
     }
     EXPECT_EQ(dialogs.folderTitles, QStringList(4, QStringLiteral("请选择一个目录")));
 }
 
 // Dropping the old name clears and locks the placement; a new extension is
 // typed only while chosen, and kept when not; each box gets the focus.
-TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtensionIsTypedOnlyWhileChosen)
+// Switching the edit on clears the dropped-name box, whose rule then runs once,
+// and only then; switching off unlocks the controls and brings no choice back.
+TEST_F(WindowTest, droppingTheOldNameOrSwitchingOnTheEdit_locksThePlacement_andTheNewExtensionIsTypedOnlyWhileChosen)
 {
     auto &added = control<QLineEdit>("txtAddString");
     const auto &label = control<QLabel>("lblName");
@@ -56,8 +78,7 @@ TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtens
         EXPECT_EQ(label.text(), drop ? QStringLiteral("新文件名前缀") : QStringLiteral("文件名新增字符"));
         EXPECT_EQ(label.palette().color(QPalette::WindowText), drop ? QColor(255, 0, 0) : QColor(0, 0, 0));
         EXPECT_FALSE(checked("optPrefix") || checked("optSuffix")) << "the choice does not come back";
-        EXPECT_EQ(enabled("optPrefix"), !drop);
-        EXPECT_EQ(enabled("optSuffix"), !drop);
+        EXPECT_EQ(std::pair(enabled("optPrefix"), enabled("optSuffix")), std::pair(!drop, !drop));
         EXPECT_EQ(window.focusWidget(), &added);
         EXPECT_EQ(added.selectedText(), QStringLiteral("abc"));
     }
@@ -75,27 +96,25 @@ TEST_F(WindowTest, droppingTheOldName_clearsAndLocksThePlacement_andTheNewExtens
     EXPECT_FALSE(suffix.isEnabled());
     click("chkModifySuffix");
     EXPECT_EQ(suffix.selectedText(), QStringLiteral("web"));
-}
 
-TEST_F(WindowTest, opens_withTheFocusOnTheSourceButton_tabWalksTheControlsInOrder_andFolderBoxesShowTheirWholeText)
-{
-    const QStringList order = {"CmdSourDir", "txtSourDir", "CmdStart", "CmdExit", "CmdRestore", "txtDestDir",
-                               "txtAddString", "chkKeepFileName", "cboSeries", "cboFileType", "optPrefix",
-                               "optSuffix", "chkCopy", "chkMove", "CmdDestDir", "ChkHide", "chkSeries",
-                               "chkSubDir", "chkModifySuffix", "txtNewSuffix", "ChkOption", "CmdOption"};
-    QWidget *const first = &control("CmdSourDir");
-    EXPECT_EQ(window.focusWidget(), first);
-    QStringList walked;
-    for (QWidget *w = first; walked.isEmpty() || w != first; w = w->nextInFocusChain())
-        if (order.contains(w->objectName()))
-            walked << w->objectName();
-    EXPECT_EQ(walked, order);
-    for (const char *name : {"txtDestDir", "txtSourDir"}) {
-        SCOPED_TRACE(name);
-        auto &box = control<QLineEdit>(name);
-        box.setText(QStringLiteral("/a/very/long/folder/name/that/does/not/fit/in/the/box/at/all"));
-        QTest::mouseMove(&box, QPoint(5, 5));
-        QTest::mouseMove(&box, QPoint(20, 8));
-        EXPECT_EQ(box.toolTip(), box.text()) << "the whole text shows when the pointer moves over it";
+    const auto numbering = {"chkSeries", "chkKeepFileName", "txtAddString", "optPrefix", "optSuffix", "cboSeries"};
+    control<QComboBox>("cboSeries").setCurrentIndex(1);
+    for (const bool dropped : {false, true}) {
+        SCOPED_TRACE(dropped ? "old name dropped" : "old name kept");
+        click("optPrefix");
+        control<QAbstractButton>("chkKeepFileName").setChecked(dropped);
+        QSignalSpy rule(&control<QAbstractButton>("chkKeepFileName"), &QAbstractButton::toggled);
+        for (const bool on : {true, false}) {
+            click("ChkOption");
+            for (const char *name : numbering)
+                EXPECT_EQ(enabled(name), !on) << name;
+            EXPECT_EQ(enabled("CmdOption"), on);
+            EXPECT_EQ(control<QLabel>("lblOption").text(), on ? "没有设置任何选项" : "没有启用高级选项");
+        }
+        EXPECT_EQ(rule.count(), dropped ? 1 : 0);
+        EXPECT_FALSE(checked("optPrefix") || checked("optSuffix") || checked("chkKeepFileName"));
+        EXPECT_EQ(label.text(), QStringLiteral("文件名新增字符"));
+        EXPECT_EQ(added.text(), QStringLiteral("abc"));
+        EXPECT_EQ(control<QComboBox>("cboSeries").currentIndex(), 1);
     }
 }
