@@ -1,5 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
+#include "TreeSnapshot.h"
 
 #include "platform/FileOperations.h"
 
@@ -17,51 +18,51 @@
 using namespace quorin;
 using namespace quorin::test;
 
-// A move to another file system copies and deletes, on a path of its own.
-TEST(NeverReplace, moveOrCopyOntoTakenName_failsWith58_andKeepsBothFiles_alsoOnAnotherFileSystem)
+// A failed call changes nothing: a rename or copy never replaces a file, also
+// on another file system, where a move copies and deletes on a path of its own.
+TEST(FileFailures, takenNamesMissingPathsAndImmutableFolders_getTheirOwnCodes_andChangeNothing)
 {
     TempFolder dir;
+    dir.write("a.txt", "old");
     dir.write("b.txt", "taken");
-    QTemporaryDir other("/dev/shm/quorin-test-XXXXXX");
-    QStringList targets{dir.file("b.txt")};
-    if (other.isValid() && QFile::copy(dir.file("b.txt"), other.filePath("b.txt")))
-        targets << other.filePath("b.txt");
-    for (const QString &target : targets) {
-        using Operation = FileError (*)(const QString &, const QString &);
-        const Operation move = [](const QString &from, const QString &to) { return moveFile(from, to); };
-        for (const Operation operation : {move, Operation(copyFile)}) {
-            SCOPED_TRACE(target.toStdString());
-            dir.write("a.txt", "old");
-            EXPECT_EQ(operation(dir.file("a.txt"), target).code, FileAlreadyExists);
-            EXPECT_EQ(readAll(dir.file("a.txt")), "old");
-            EXPECT_EQ(readAll(target), "taken");
-        }
-    }
-}
-
-TEST(FileFailures, missingFileAndMissingFolder_getTheirOwnCodes)
-{
-    TempFolder dir;
-    dir.write("a.txt");
-    EXPECT_EQ(moveFile(dir.file("gone.txt"), dir.file("x.txt")).code, FileNotFound);
-    EXPECT_EQ(moveFile(dir.file("a.txt"), dir.file("no/x.txt")).code, PathNotFound);
-    EXPECT_EQ(deleteFile(dir.file("gone.txt")).code, FileNotFound);
-    EXPECT_EQ(createFolder(dir.file("no/deeper")).code, PathNotFound);
-    dir.makeFolder("Restore");
-    dir.write("Restore/keep.log");
-    EXPECT_EQ(createFolder(dir.file("Restore")).code, PathFileAccessError);
-    EXPECT_EQ(removeFolder(dir.file("Restore")).code, PathFileAccessError);
-}
-
-TEST(FileFailures, immutableFolder_refusesRenameAndCopyWith75)
-{
-    TempFolder dir;
+    dir.write("full/keep.log");
     dir.write("locked/a.txt", "kept");
-    if (!dir.setImmutable("locked"))
-        GTEST_SKIP() << "chattr +i needs root on a file system that supports it";
-    EXPECT_EQ(moveFile(dir.file("locked/a.txt"), dir.file("locked/b.txt")).code, PathFileAccessError);
-    EXPECT_EQ(copyFile(dir.file("locked/a.txt"), dir.file("locked/b.txt")).code, PathFileAccessError);
-    EXPECT_EQ(readAll(dir.file("locked/a.txt")), "kept");
+    QTemporaryDir other("/dev/shm/quorin-test-XXXXXX");
+    const QString elsewhere = other.filePath("b.txt");
+    const bool otherSystem = other.isValid() && QFile::copy(dir.file("b.txt"), elsewhere);
+    // chattr +i needs root on a file system that supports it.
+    const bool immutable = dir.setImmutable("locked");
+    const auto at = [&](const char *relative) { return dir.file(relative); };
+    const struct {
+        const char *what;
+        std::function<FileError()> call;
+        int code;
+        bool possible = true;
+    } cases[] = {
+        {"move onto a taken name", [&] { return moveFile(at("a.txt"), at("b.txt")); }, FileAlreadyExists},
+        {"copy onto a taken name", [&] { return copyFile(at("a.txt"), at("b.txt")); }, FileAlreadyExists},
+        {"move elsewhere", [&] { return moveFile(at("a.txt"), elsewhere); }, FileAlreadyExists, otherSystem},
+        {"copy elsewhere", [&] { return copyFile(at("a.txt"), elsewhere); }, FileAlreadyExists, otherSystem},
+        {"missing file", [&] { return moveFile(at("gone.txt"), at("x.txt")); }, FileNotFound},
+        {"missing folder", [&] { return moveFile(at("a.txt"), at("no/x.txt")); }, PathNotFound},
+        {"missing file deleted", [&] { return deleteFile(at("gone.txt")); }, FileNotFound},
+        {"folder in a missing folder", [&] { return createFolder(at("no/deeper")); }, PathNotFound},
+        {"folder that is there", [&] { return createFolder(at("full")); }, PathFileAccessError},
+        {"folder that holds a file", [&] { return removeFolder(at("full")); }, PathFileAccessError},
+        {"rename in an immutable folder", [&] { return moveFile(at("locked/a.txt"), at("locked/b.txt")); },
+         PathFileAccessError, immutable},
+        {"copy in an immutable folder", [&] { return copyFile(at("locked/a.txt"), at("locked/b.txt")); },
+         PathFileAccessError, immutable},
+    };
+    const auto before = snapshot(dir.path());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.possible)
+            continue;
+        EXPECT_EQ(c.call().code, c.code);
+        EXPECT_EQ(snapshot(dir.path()), before);
+    }
+    EXPECT_EQ(readAll(elsewhere), otherSystem ? "taken" : "");
 }
 
 TEST(FileFailures, otherErrors_neverTakeOneOfTheProgramsCodes)
@@ -76,35 +77,15 @@ TEST(FileFailures, otherErrors_neverTakeOneOfTheProgramsCodes)
     EXPECT_EQ(FileError::fromErrno(ENOSPC, FileTarget::File).description, "磁盘空间不足") << "said in Chinese";
 }
 
-TEST(Copy, keepsModeTimeAndLinks_andALinkToAFolderIsAFile)
-{
-    TempFolder dir;
-    dir.write("script.sh", "#!/bin/sh\n");
-    chmod(dir.file("script.sh").toUtf8(), 0751);
-    shell(QStringLiteral("touch -d '2001-02-03 04:05:06' '%1'").arg(dir.file("script.sh")));
-    ASSERT_FALSE(copyFile(dir.file("script.sh"), dir.file("copy.sh")).failed());
-    struct stat from, to;
-    stat(dir.file("script.sh").toUtf8(), &from);
-    stat(dir.file("copy.sh").toUtf8(), &to);
-    EXPECT_EQ(to.st_mode & 07777, 0751u);
-    EXPECT_EQ(to.st_mtim.tv_sec, from.st_mtim.tv_sec);
-    EXPECT_EQ(readAll(dir.file("copy.sh")), "#!/bin/sh\n");
-
-    shell(QStringLiteral("ln -s script.sh '%1'").arg(dir.file("link")));
-    ASSERT_FALSE(copyFile(dir.file("link"), dir.file("link2")).failed());
-    EXPECT_EQ(QFileInfo(dir.file("link2")).symLinkTarget(), dir.file("script.sh"));
-    // A link to a folder is a file, never walked into.
-    dir.makeFolder("sub");
-    shell(QStringLiteral("ln -s sub '%1'").arg(dir.file("loop")));
-    EXPECT_TRUE(isFolder(dir.file("sub")));
-    EXPECT_FALSE(isFolder(dir.file("loop")));
-}
-
-TEST(Copy, targetNameOnlyEverHoldsTheWholeFile)
+// The target's name only ever holds the whole file.
+TEST(Copy, keepsModeTimeAndLinks_andALinkToAFolderIsAFile_andTheTargetNameOnlyEverHoldsTheWholeFile)
 {
     TempFolder dir;
     constexpr qint64 Size = 32 << 20;
     dir.write("big.bin", QByteArray(Size, 'x'));
+    shell(QStringLiteral("cd '%1' && chmod 751 big.bin && touch -d @981173106 big.bin && ln -s big.bin link"
+                         " && mkdir sub && ln -s sub loop")
+              .arg(dir.path()));
     const QByteArray target = dir.file("copy.bin").toUtf8();
     std::atomic<bool> copying{true};
     std::atomic<qint64> partial{-1};
@@ -119,9 +100,16 @@ TEST(Copy, targetNameOnlyEverHoldsTheWholeFile)
     watcher.join();
     EXPECT_FALSE(copied.failed());
     EXPECT_EQ(partial, -1) << "the target's name held part of the file";
+    EXPECT_EQ(readAll(dir.file("copy.bin")), readAll(dir.file("big.bin")));
+    EXPECT_EQ(shell(QStringLiteral("stat -c '%a %Y' '%1'").arg(dir.file("copy.bin"))), "751 981173106\n");
+
+    ASSERT_FALSE(copyFile(dir.file("link"), dir.file("link2")).failed());
+    EXPECT_EQ(QFileInfo(dir.file("link2")).symLinkTarget(), dir.file("big.bin"));
+    EXPECT_TRUE(isFolder(dir.file("sub")));
+    EXPECT_FALSE(isFolder(dir.file("loop")));
     // A raw listing: the program's own hides its temporary files.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              QStringList({"big.bin", "copy.bin"}));
+              QStringList({"big.bin", "copy.bin", "link", "link2", "loop", "sub"}));
 }
 
 TEST(Duplicates, onlyAnotherFileWithTheSameBytesIsRemoved)
@@ -156,12 +144,10 @@ TEST(Duplicates, onlyAnotherFileWithTheSameBytesIsRemoved)
         dir.write("old/f", bytes);
         dir.makeFolder("new");
         c.make(dir);
-        const bool made = exists(dir.file("new/f"));
-        const QByteArray old = readAll(dir.file("old/f"));
-        const FileError result = removeDuplicate(dir.file("new/f"), dir.file("old/f"));
-        EXPECT_EQ(result.code, c.removed ? NoError : FileAlreadyExists);
-        EXPECT_EQ(exists(dir.file("new/f")), made && !c.removed);
-        EXPECT_TRUE(exists(dir.file("old/f")));
-        EXPECT_EQ(readAll(dir.file("old/f")), old);
+        auto after = snapshot(dir.path());
+        if (c.removed)
+            after.remove("new/f");
+        EXPECT_EQ(removeDuplicate(dir.file("new/f"), dir.file("old/f")).code, c.removed ? NoError : FileAlreadyExists);
+        EXPECT_EQ(snapshot(dir.path()), after);
     }
 }
