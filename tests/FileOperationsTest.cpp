@@ -77,8 +77,8 @@ TEST(FileFailures, otherErrors_neverTakeOneOfTheProgramsCodes)
     EXPECT_EQ(FileError::fromErrno(ENOSPC, FileTarget::File).description, "磁盘空间不足") << "said in Chinese";
 }
 
-// The target's name only ever holds the whole file.
-TEST(Copy, keepsModeTimeAndLinks_andALinkToAFolderIsAFile_andTheTargetNameOnlyEverHoldsTheWholeFile)
+// A link is copied as a link, and a link to a folder is a file, never walked into.
+TEST(Copy, targetNameOnlyEverHoldsTheWholeFile_withItsModeAndTime_andLinksStayLinks)
 {
     TempFolder dir;
     constexpr qint64 Size = 32 << 20;
