@@ -46,7 +46,8 @@ TEST_F(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten)
     EXPECT_EQ(ReadIniValue(dir.file("missing.ini"), "HistoryPath", "Path"), QString());
 }
 
-TEST_F(IniFile, write_replacesTheOlderValue_keepsEveryOtherLine_andLeavesOnlyTheFile)
+// A write that cannot be kept leaves the older value.
+TEST_F(IniFile, write_replacesTheOlderValue_keepsEveryOtherLine_andLeavesOnlyTheFile_orNothingAtAll)
 {
     const struct {
         const char *before, *value, *after;
@@ -67,10 +68,7 @@ TEST_F(IniFile, write_replacesTheOlderValue_keepsEveryOtherLine_andLeavesOnlyThe
         EXPECT_EQ(read(), QString::fromUtf8(c.value));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quorin.ini"});
-}
 
-TEST_F(IniFile, writeThatCannotBeKept_leavesTheOlderValue)
-{
     write("/old");
     write("/line\nbreak");
     EXPECT_EQ(read(), "/old");

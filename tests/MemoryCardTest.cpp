@@ -99,15 +99,14 @@ TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
 {
     makeFiles({"a.jpg", "b.jpg"});
     const auto before = snapshot(src());
-    host.job.CopyToDestination = true;
-    host.job.DestinationFolder = card();
+    copyInto(card());
     RunReport report = run();
     EXPECT_EQ(report.ending, RunReport::Ending::Completed);
     EXPECT_EQ(report.done, 2);
     EXPECT_EQ(readAll(onCard("p001a.jpg")), "a.jpg");
 
     host.job.CopyToDestination = false;
-    host.job.MoveToDestination = true;
+    moveInto(card());
     host.job.AddText = "m";
     dir.write("card/m001a.jpg", "taken");
     report = run();
