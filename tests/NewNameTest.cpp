@@ -36,17 +36,6 @@ struct NameCase {
 
 } // namespace
 
-TEST(SequenceNumbers, formatPerStyle)
-{
-    const struct { int n; const char *style, *text; } cases[] = {
-        {7, "001", "007"}, {9, "001", "009"}, {10, "001", "010"}, {42, "001", "042"}, {99, "001", "099"},
-        {100, "001", "100"}, {1000, "001", "1000"}, {1234, "001_", "1234_"}, {5, "001_", "005_"},
-        {7, "1", "7"}, {7, "1_", "7_"}, {12, "1", "12"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(FormatSequenceNumber(c.n, c.style), QString::fromUtf8(c.text)) << c.n << c.style;
-}
-
 TEST(NewNames, workedExamples)
 {
     const NameCase cases[] = {
@@ -87,4 +76,12 @@ TEST(NewNames, workedExamples)
             EXPECT_EQ(result.rename.NewPath, QStringLiteral("/p/") + QString::fromUtf8(c.newName));
         }
     }
+    // Sequence numbers on their own, in each style.
+    const struct { int n; const char *style, *text; } numbers[] = {
+        {7, "001", "007"}, {9, "001", "009"}, {10, "001", "010"}, {42, "001", "042"}, {99, "001", "099"},
+        {100, "001", "100"}, {1000, "001", "1000"}, {1234, "001_", "1234_"}, {5, "001_", "005_"},
+        {7, "1", "7"}, {7, "1_", "7_"}, {12, "1", "12"},
+    };
+    for (const auto &c : numbers)
+        EXPECT_EQ(FormatSequenceNumber(c.n, c.style), QString::fromUtf8(c.text)) << c.n << c.style;
 }
