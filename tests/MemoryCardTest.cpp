@@ -25,14 +25,17 @@ protected:
         const QString image = dir.file("card.img");
         const bool fat = GetParam() == "FAT";
         dir.makeFolder("card");
-        if (step(QStringLiteral("truncate -s 8M '%1' && mkfs.%2 '%1'").arg(image, fat ? "vfat" : "exfat"))) {
-            if (!fat)
-                loopDevice = QString::fromUtf8(shell(QStringLiteral("losetup -f --show '%1'").arg(image))).trimmed();
-            mounted = step(fat ? QStringLiteral("fusefat -o rw+ '%1' '%2'").arg(image, card())
-                               : QStringLiteral("mount.exfat-fuse '%1' '%2'").arg(loopDevice, card()));
-        }
+        const QString made =
+            QStringLiteral("truncate -s 8M '%1' && mkfs.%2 '%1' >/dev/null").arg(image, fat ? "vfat" : "exfat");
+        if (!fat)
+            loopDevice = QString::fromUtf8(shell(made + " && losetup -f --show '" + image + "'")).trimmed();
+        const QString mount = fat ? made + " && fusefat -o rw+ '" + image + "' '" + card() + "'"
+                                  : "mount.exfat-fuse '" + loopDevice + "' '" + card() + "'";
+        int status = -1;
+        const QByteArray said = shell("(" + mount + ") 2>&1", &status);
+        mounted = status == 0;
         if (!mounted)
-            GTEST_SKIP() << GetParam() << " card: " << failedStep.toStdString() << " failed";
+            GTEST_SKIP() << GetParam() << " card not mounted: " << said.toStdString();
     }
 
     void TearDown() override
@@ -43,19 +46,11 @@ protected:
             shell(QStringLiteral("losetup -d '%1'").arg(loopDevice));
     }
 
-    bool step(const QString &command)
-    {
-        int status = -1;
-        shell(command + QStringLiteral(" >/dev/null 2>&1"), &status);
-        failedStep = status == 0 ? QString() : command;
-        return status == 0;
-    }
-
     // The card's root, ending in "/".
     QString card() const { return dir.file("card/"); }
     QString onCard(const QString &name) const { return card() + name; }
 
-    QString loopDevice, failedStep;
+    QString loopDevice;
     bool mounted = false;
 };
 
