@@ -19,14 +19,21 @@ using namespace quorin;
 using namespace quorin::test;
 
 // A failed call changes nothing: a rename or copy never replaces a file, also
-// on another file system, where a move copies and deletes on a path of its own.
-TEST(FileFailures, takenNamesMissingPathsAndImmutableFolders_getTheirOwnCodes_andChangeNothing)
+// on another file system, where a move copies and deletes on a path of its own;
+// only another file with the same bytes is removed as a duplicate.
+TEST(FileFailures, takenNamesMissingPathsImmutableFoldersAndFalseDuplicates_getTheirOwnCodes_andChangeNothing)
 {
     TempFolder dir;
     dir.write("a.txt", "old");
     dir.write("b.txt", "taken");
     dir.write("full/keep.log");
     dir.write("locked/a.txt", "kept");
+    const QByteArray bytes(200 * 1024, 'x');
+    dir.write("dup/f", bytes);
+    dir.write("dup/changed", bytes.chopped(1) + 'y');
+    dir.write("dup/short", bytes.left(100));
+    link(dir.file("dup/f").toUtf8(), dir.file("dup/hard").toUtf8());
+    QFile::link(dir.file("dup/f"), dir.file("dup/link"));
     QTemporaryDir other("/dev/shm/quorin-test-XXXXXX");
     const QString elsewhere = other.filePath("b.txt");
     const bool otherSystem = other.isValid() && QFile::copy(dir.file("b.txt"), elsewhere);
@@ -49,6 +56,11 @@ TEST(FileFailures, takenNamesMissingPathsAndImmutableFolders_getTheirOwnCodes_an
         {"folder in a missing folder", [&] { return createFolder(at("no/deeper")); }, PathNotFound},
         {"folder that is there", [&] { return createFolder(at("full")); }, PathFileAccessError},
         {"folder that holds a file", [&] { return removeFolder(at("full")); }, PathFileAccessError},
+        {"last byte differs", [&] { return removeDuplicate(at("dup/changed"), at("dup/f")); }, FileAlreadyExists},
+        {"shorter", [&] { return removeDuplicate(at("dup/short"), at("dup/f")); }, FileAlreadyExists},
+        {"one file under two names", [&] { return removeDuplicate(at("dup/hard"), at("dup/f")); }, FileAlreadyExists},
+        {"a link to the file", [&] { return removeDuplicate(at("dup/link"), at("dup/f")); }, FileAlreadyExists},
+        {"the duplicate is gone", [&] { return removeDuplicate(at("dup/gone"), at("dup/f")); }, FileAlreadyExists},
         {"rename in an immutable folder", [&] { return moveFile(at("locked/a.txt"), at("locked/b.txt")); },
          PathFileAccessError, immutable},
         {"copy in an immutable folder", [&] { return copyFile(at("locked/a.txt"), at("locked/b.txt")); },
@@ -112,42 +124,19 @@ TEST(Copy, targetNameOnlyEverHoldsTheWholeFile_withItsModeAndTime_andLinksStayLi
               QStringList({"big.bin", "copy.bin", "link", "link2", "loop", "sub"}));
 }
 
-TEST(Duplicates, onlyAnotherFileWithTheSameBytesIsRemoved)
+// The files that are no duplicates stand in the table of failures.
+TEST(Duplicates, sameBytesOrTwoLinksToOnePlace_areRemoved_andTheOriginalKept)
 {
+    TempFolder dir;
     const QByteArray bytes(200 * 1024, 'x');
-    QByteArray changedAtEnd = bytes;
-    changedAtEnd.back() = 'y';
-    const struct {
-        const char *why;
-        std::function<void(const TempFolder &)> make;
-        bool removed;
-    } cases[] = {
-        {"same bytes", [&](const TempFolder &d) { d.write("new/f", bytes); }, true},
-        {"same length, one byte differs", [&](const TempFolder &d) { d.write("new/f", changedAtEnd); }, false},
-        {"shorter", [&](const TempFolder &d) { d.write("new/f", bytes.left(100)); }, false},
-        {"one file under two names",
-         [](const TempFolder &d) { link(d.file("old/f").toUtf8(), d.file("new/f").toUtf8()); }, false},
-        {"a link and the file it points to",
-         [](const TempFolder &d) { QFile::link(d.file("old/f"), d.file("new/f")); }, false},
-        {"the duplicate is gone", [](const TempFolder &) {}, false},
-        {"two links to one place",
-         [](const TempFolder &d) {
-             QFile::remove(d.file("old/f"));
-             QFile::link("target", d.file("old/f"));
-             QFile::link("target", d.file("new/f"));
-         },
-         true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.why);
-        TempFolder dir;
-        dir.write("old/f", bytes);
-        dir.makeFolder("new");
-        c.make(dir);
-        auto after = snapshot(dir.path());
-        if (c.removed)
-            after.remove("new/f");
-        EXPECT_EQ(removeDuplicate(dir.file("new/f"), dir.file("old/f")).code, c.removed ? NoError : FileAlreadyExists);
-        EXPECT_EQ(snapshot(dir.path()), after);
-    }
+    dir.write("old/f", bytes);
+    dir.write("new/f", bytes);
+    QFile::link("target", dir.file("old/link"));
+    QFile::link("target", dir.file("new/link"));
+    auto after = snapshot(dir.path());
+    after.remove("new/f");
+    after.remove("new/link");
+    for (const char *name : {"f", "link"})
+        EXPECT_EQ(removeDuplicate(dir.file("new/") + name, dir.file("old/") + name).code, NoError) << name;
+    EXPECT_EQ(snapshot(dir.path()), after);
 }
