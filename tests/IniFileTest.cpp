@@ -10,21 +10,14 @@
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
-class IniFile : public ::testing::Test {
-protected:
-    QString read() const { return ReadIniValue(file, "HistoryPath", "Path"); }
-    void write(const QString &value) const { WriteIniValue(file, "HistoryPath", "Path", value); }
-
+// A write replaces the older value, keeps every other line and leaves only the
+// file; a write that cannot be kept leaves the older value.
+TEST(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten_whichAWriteKeepsWithEveryOtherLine)
+{
     TempFolder dir;
     const QString file = dir.file("Quorin.ini");
-};
-
-} // namespace
-
-TEST_F(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten)
-{
+    const auto read = [&] { return ReadIniValue(file, "HistoryPath", "Path"); };
+    const auto write = [&](const QString &value) { WriteIniValue(file, "HistoryPath", "Path", value); };
     const QString longChinese(300, QChar(0x4E2D));
     const struct {
         QByteArray content;
@@ -44,21 +37,17 @@ TEST_F(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten)
         EXPECT_EQ(read(), c.value);
     }
     EXPECT_EQ(ReadIniValue(dir.file("missing.ini"), "HistoryPath", "Path"), QString());
-}
 
-// A write that cannot be kept leaves the older value.
-TEST_F(IniFile, write_replacesTheOlderValue_keepsEveryOtherLine_andLeavesOnlyTheFile_orNothingAtAll)
-{
     const struct {
         const char *before, *value, *after;
-    } cases[] = {
+    } writes[] = {
         {"", "/a b, c;d=e \"f\" #g", "[HistoryPath]\nPath=/a b, c;d=e \"f\" #g\n"},
         {"; note\n[Other]\nPath = /other\n[HistoryPath]\nPath = /old\nExtra=2\n[Last]\nB=3",
          "/中文", "; note\n[Other]\nPath = /other\n[HistoryPath]\nPath=/中文\nExtra=2\n[Last]\nB=3\n"},
         {"[HistoryPath]\nExtra=2\n\n[Last]\nB=3\n", "/", "[HistoryPath]\nExtra=2\nPath=/\n\n[Last]\nB=3\n"},
         {"[Other]\r\nA=1\r\n", "/", "[Other]\r\nA=1\r\n[HistoryPath]\r\nPath=/\r\n"},
     };
-    for (const auto &c : cases) {
+    for (const auto &c : writes) {
         SCOPED_TRACE(c.before);
         QFile::remove(file);
         if (*c.before)
