@@ -34,7 +34,7 @@ RenameJob goodJob(const TempFolder &dir, bool advanced = false)
 
 } // namespace
 
-TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnlyItsOwnTexts)
+TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnlyItsOwnTexts_andDroppedNamesInPlaceAsk)
 {
     TempFolder dir;
     dir.write("file.txt");
@@ -87,13 +87,9 @@ TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnl
         EXPECT_EQ(box.icon, MessageIcon::Exclamation);
         EXPECT_EQ(box.buttons, MessageButtons::Ok);
     }
-    EXPECT_TRUE(exists(dir.path()) && !exists(dir.file("Restore")));
-}
 
-// The jobs that ask nothing stand in the table above.
-TEST(StartChecks, destinationQuestion_forDroppedNamesInPlace_noStops_yesGoesOnToTheDestinationChecks)
-{
-    TempFolder dir;
+    // Names dropped in place ask first: "no" stops at once, "yes" goes on to
+    // the checks of the destination.
     RenameJob job = goodJob(dir);
     job.DropOldName = true;
     job.placement = Placement::None;
@@ -111,5 +107,5 @@ TEST(StartChecks, destinationQuestion_forDroppedNamesInPlace_noStops_yesGoesOnTo
         EXPECT_EQ(box.prompt.count(QStringLiteral("\r\r")), 2);
         EXPECT_TRUE(box.prompt.endsWith(QString::fromUtf8("可以重新设置目标文件的存在路径。")));
     }
-    EXPECT_FALSE(exists(dir.file("Restore")));
+    EXPECT_TRUE(exists(dir.path()) && !exists(dir.file("Restore")));
 }
