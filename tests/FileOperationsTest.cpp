@@ -40,12 +40,7 @@ TEST(FileFailures, takenNamesMissingPathsImmutableFoldersAndFalseDuplicates_getT
     // chattr +i needs root on a file system that supports it.
     const bool immutable = dir.setImmutable("locked");
     const auto at = [&](const char *relative) { return dir.file(relative); };
-    const struct {
-        const char *what;
-        std::function<FileError()> call;
-        int code;
-        bool possible = true;
-    } cases[] = {
+    const struct { const char *what; std::function<FileError()> call; int code; bool possible = true; } cases[] = {
         {"move onto a taken name", [&] { return moveFile(at("a.txt"), at("b.txt")); }, FileAlreadyExists},
         {"copy onto a taken name", [&] { return copyFile(at("a.txt"), at("b.txt")); }, FileAlreadyExists},
         {"move elsewhere", [&] { return moveFile(at("a.txt"), elsewhere); }, FileAlreadyExists, otherSystem},

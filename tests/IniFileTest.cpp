@@ -19,10 +19,7 @@ TEST(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten_whichAWrite
     const auto read = [&] { return ReadIniValue(file, "HistoryPath", "Path"); };
     const auto write = [&](const QString &value) { WriteIniValue(file, "HistoryPath", "Path", value); };
     const QString longChinese(300, QChar(0x4E2D));
-    const struct {
-        QByteArray content;
-        QString value;
-    } cases[] = {
+    const struct { QByteArray content; QString value; } cases[] = {
         {"[HistoryPath]\nPath = /a b, c  \n", "/a b, c"},
         {"[HistoryPath]\r\nPath=\t/x;y #z \"q\" a=b\t\r\n", "/x;y #z \"q\" a=b"},
         {"\xEF\xBB\xBF[historypath]\npath=/中文 目录", QString::fromUtf8("/中文 目录")},
@@ -38,9 +35,7 @@ TEST(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten_whichAWrite
     }
     EXPECT_EQ(ReadIniValue(dir.file("missing.ini"), "HistoryPath", "Path"), QString());
 
-    const struct {
-        const char *before, *value, *after;
-    } writes[] = {
+    const struct { const char *before, *value, *after; } writes[] = {
         {"", "/a b, c;d=e \"f\" #g", "[HistoryPath]\nPath=/a b, c;d=e \"f\" #g\n"},
         {"; note\n[Other]\nPath = /other\n[HistoryPath]\nPath = /old\nExtra=2\n[Last]\nB=3",
          "/中文", "; note\n[Other]\nPath = /other\n[HistoryPath]\nPath=/中文\nExtra=2\n[Last]\nB=3\n"},

@@ -20,15 +20,12 @@ RenameJob goodJob(const TempFolder &dir, bool advanced = false)
     RenameJob job;
     job.SourceFolder = job.DestinationFolder = dir.path();
     job.FileType = "JPG";
-    if (advanced) {
-        job.AdvancedEdit = true;
-        job.Edit.Kind = NameEditKind::Add;
-        job.Edit.InsertText = "new_";
-    } else {
-        job.NumberStyle = "001";
-        job.AddText = "trip";
-        job.placement = Placement::Prefix;
-    }
+    job.AdvancedEdit = advanced;
+    job.Edit.Kind = advanced ? NameEditKind::Add : NameEditKind::None;
+    job.Edit.InsertText = "new_";
+    job.NumberStyle = advanced ? "" : "001";
+    job.AddText = advanced ? "" : "trip";
+    job.placement = advanced ? Placement::None : Placement::Prefix;
     return job;
 }
 
