@@ -1,5 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
+#include "TreeSnapshot.h"
 
 #include "platform/FileOperations.h"
 
@@ -17,94 +18,79 @@
 using namespace quorin;
 using namespace quorin::test;
 
-// A move to another file system copies and deletes, on a path of its own.
-TEST(NeverReplace, moveOrCopyOntoTakenName_failsWith58_andKeepsBothFiles_alsoOnAnotherFileSystem)
+// A failed call changes nothing: a rename or copy never replaces a file, also
+// on another file system, where a move copies and deletes on a path of its own;
+// only another file with the same bytes is removed as a duplicate.
+TEST(FileFailures, takenNamesMissingPathsImmutableFoldersAndFalseDuplicates_getTheirOwnCodes_andChangeNothing)
 {
     TempFolder dir;
+    dir.write("a.txt", "old");
     dir.write("b.txt", "taken");
-    QTemporaryDir other("/dev/shm/quorin-test-XXXXXX");
-    QStringList targets{dir.file("b.txt")};
-    if (other.isValid() && QFile::copy(dir.file("b.txt"), other.filePath("b.txt")))
-        targets << other.filePath("b.txt");
-    for (const QString &target : targets) {
-        using Operation = FileError (*)(const QString &, const QString &);
-        const Operation move = [](const QString &from, const QString &to) { return moveFile(from, to); };
-        for (const Operation operation : {move, Operation(copyFile)}) {
-            SCOPED_TRACE(target.toStdString());
-            dir.write("a.txt", "old");
-            EXPECT_EQ(operation(dir.file("a.txt"), target).code, FileAlreadyExists);
-            EXPECT_EQ(readAll(dir.file("a.txt")), "old");
-            EXPECT_EQ(readAll(target), "taken");
-        }
-    }
-}
-
-TEST(FileFailures, missingFileAndMissingFolder_getTheirOwnCodes)
-{
-    TempFolder dir;
-    dir.write("a.txt");
-    EXPECT_EQ(moveFile(dir.file("gone.txt"), dir.file("x.txt")).code, FileNotFound);
-    EXPECT_EQ(moveFile(dir.file("a.txt"), dir.file("no/x.txt")).code, PathNotFound);
-    EXPECT_EQ(deleteFile(dir.file("gone.txt")).code, FileNotFound);
-    EXPECT_EQ(createFolder(dir.file("no/deeper")).code, PathNotFound);
-    dir.makeFolder("Restore");
-    dir.write("Restore/keep.log");
-    EXPECT_EQ(createFolder(dir.file("Restore")).code, PathFileAccessError);
-    EXPECT_EQ(removeFolder(dir.file("Restore")).code, PathFileAccessError);
-}
-
-TEST(FileFailures, immutableFolder_refusesRenameAndCopyWith75)
-{
-    TempFolder dir;
+    dir.write("full/keep.log");
     dir.write("locked/a.txt", "kept");
-    if (!dir.setImmutable("locked"))
-        GTEST_SKIP() << "chattr +i needs root on a file system that supports it";
-    EXPECT_EQ(moveFile(dir.file("locked/a.txt"), dir.file("locked/b.txt")).code, PathFileAccessError);
-    EXPECT_EQ(copyFile(dir.file("locked/a.txt"), dir.file("locked/b.txt")).code, PathFileAccessError);
-    EXPECT_EQ(readAll(dir.file("locked/a.txt")), "kept");
+    const QByteArray bytes(200 * 1024, 'x');
+    dir.write("dup/f", bytes);
+    dir.write("dup/changed", bytes.chopped(1) + 'y');
+    dir.write("dup/short", bytes.left(100));
+    link(dir.file("dup/f").toUtf8(), dir.file("dup/hard").toUtf8());
+    QFile::link(dir.file("dup/f"), dir.file("dup/link"));
+    QTemporaryDir other("/dev/shm/quorin-test-XXXXXX");
+    const QString elsewhere = other.filePath("b.txt");
+    const bool otherSystem = other.isValid() && QFile::copy(dir.file("b.txt"), elsewhere);
+    // chattr +i needs root on a file system that supports it.
+    const bool immutable = dir.setImmutable("locked");
+    const auto at = [&](const char *relative) { return dir.file(relative); };
+    const struct { const char *what; std::function<FileError()> call; int code; bool possible = true; } cases[] = {
+        {"move onto a taken name", [&] { return moveFile(at("a.txt"), at("b.txt")); }, FileAlreadyExists},
+        {"copy onto a taken name", [&] { return copyFile(at("a.txt"), at("b.txt")); }, FileAlreadyExists},
+        {"move elsewhere", [&] { return moveFile(at("a.txt"), elsewhere); }, FileAlreadyExists, otherSystem},
+        {"copy elsewhere", [&] { return copyFile(at("a.txt"), elsewhere); }, FileAlreadyExists, otherSystem},
+        {"missing file", [&] { return moveFile(at("gone.txt"), at("x.txt")); }, FileNotFound},
+        {"missing folder", [&] { return moveFile(at("a.txt"), at("no/x.txt")); }, PathNotFound},
+        {"missing file deleted", [&] { return deleteFile(at("gone.txt")); }, FileNotFound},
+        {"folder in a missing folder", [&] { return createFolder(at("no/deeper")); }, PathNotFound},
+        {"folder that is there", [&] { return createFolder(at("full")); }, PathFileAccessError},
+        {"folder that holds a file", [&] { return removeFolder(at("full")); }, PathFileAccessError},
+        {"last byte differs", [&] { return removeDuplicate(at("dup/changed"), at("dup/f")); }, FileAlreadyExists},
+        {"shorter", [&] { return removeDuplicate(at("dup/short"), at("dup/f")); }, FileAlreadyExists},
+        {"one file under two names", [&] { return removeDuplicate(at("dup/hard"), at("dup/f")); }, FileAlreadyExists},
+        {"a link to the file", [&] { return removeDuplicate(at("dup/link"), at("dup/f")); }, FileAlreadyExists},
+        {"the duplicate is gone", [&] { return removeDuplicate(at("dup/gone"), at("dup/f")); }, FileAlreadyExists},
+        {"rename in an immutable folder", [&] { return moveFile(at("locked/a.txt"), at("locked/b.txt")); },
+         PathFileAccessError, immutable},
+        {"copy in an immutable folder", [&] { return copyFile(at("locked/a.txt"), at("locked/b.txt")); },
+         PathFileAccessError, immutable},
+    };
+    const auto before = snapshot(dir.path());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.possible)
+            continue;
+        EXPECT_EQ(c.call().code, c.code);
+        EXPECT_EQ(snapshot(dir.path()), before);
+    }
+    EXPECT_EQ(readAll(elsewhere), otherSystem ? "taken" : "");
 }
 
 TEST(FileFailures, otherErrors_neverTakeOneOfTheProgramsCodes)
 {
     for (int err = 1; err < 134; ++err) {
         const FileError e = FileError::fromErrno(err, FileTarget::File);
-        if (e.code >= OtherErrorBase)
-            EXPECT_FALSE(e.description.isEmpty()) << err;
-        else
-            EXPECT_TRUE(e.code == 53 || e.code == 58 || e.code == 75 || e.code == 76) << err;
+        const bool ours = QList{53, 58, 75, 76}.contains(e.code);
+        EXPECT_TRUE(e.code >= OtherErrorBase ? !e.description.isEmpty() : ours) << err;
     }
     EXPECT_EQ(FileError::fromErrno(ENOSPC, FileTarget::File).description, "磁盘空间不足") << "said in Chinese";
 }
 
-TEST(Copy, keepsModeTimeAndLinks_andALinkToAFolderIsAFile)
-{
-    TempFolder dir;
-    dir.write("script.sh", "#!/bin/sh\n");
-    chmod(dir.file("script.sh").toUtf8(), 0751);
-    shell(QStringLiteral("touch -d '2001-02-03 04:05:06' '%1'").arg(dir.file("script.sh")));
-    ASSERT_FALSE(copyFile(dir.file("script.sh"), dir.file("copy.sh")).failed());
-    struct stat from, to;
-    stat(dir.file("script.sh").toUtf8(), &from);
-    stat(dir.file("copy.sh").toUtf8(), &to);
-    EXPECT_EQ(to.st_mode & 07777, 0751u);
-    EXPECT_EQ(to.st_mtim.tv_sec, from.st_mtim.tv_sec);
-    EXPECT_EQ(readAll(dir.file("copy.sh")), "#!/bin/sh\n");
-
-    shell(QStringLiteral("ln -s script.sh '%1'").arg(dir.file("link")));
-    ASSERT_FALSE(copyFile(dir.file("link"), dir.file("link2")).failed());
-    EXPECT_EQ(QFileInfo(dir.file("link2")).symLinkTarget(), dir.file("script.sh"));
-    // A link to a folder is a file, never walked into.
-    dir.makeFolder("sub");
-    shell(QStringLiteral("ln -s sub '%1'").arg(dir.file("loop")));
-    EXPECT_TRUE(isFolder(dir.file("sub")));
-    EXPECT_FALSE(isFolder(dir.file("loop")));
-}
-
-TEST(Copy, targetNameOnlyEverHoldsTheWholeFile)
+// A link is copied as a link, and a link to a folder is a file, never walked into.
+TEST(Copy, targetNameOnlyEverHoldsTheWholeFile_withItsModeAndTime_andLinksStayLinks)
 {
     TempFolder dir;
     constexpr qint64 Size = 32 << 20;
     dir.write("big.bin", QByteArray(Size, 'x'));
+    shell(QStringLiteral("cd '%1' && chmod 751 big.bin && touch -d @981173106 big.bin && ln -s big.bin link"
+                         " && mkdir sub && ln -s sub loop")
+              .arg(dir.path()));
     const QByteArray target = dir.file("copy.bin").toUtf8();
     std::atomic<bool> copying{true};
     std::atomic<qint64> partial{-1};
@@ -119,49 +105,31 @@ TEST(Copy, targetNameOnlyEverHoldsTheWholeFile)
     watcher.join();
     EXPECT_FALSE(copied.failed());
     EXPECT_EQ(partial, -1) << "the target's name held part of the file";
+    EXPECT_EQ(readAll(dir.file("copy.bin")), readAll(dir.file("big.bin")));
+    EXPECT_EQ(shell(QStringLiteral("stat -c '%a %Y' '%1'").arg(dir.file("copy.bin"))), "751 981173106\n");
+
+    ASSERT_FALSE(copyFile(dir.file("link"), dir.file("link2")).failed());
+    EXPECT_EQ(QFileInfo(dir.file("link2")).symLinkTarget(), dir.file("big.bin"));
+    EXPECT_TRUE(isFolder(dir.file("sub")));
+    EXPECT_FALSE(isFolder(dir.file("loop")));
     // A raw listing: the program's own hides its temporary files.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              QStringList({"big.bin", "copy.bin"}));
+              QStringList({"big.bin", "copy.bin", "link", "link2", "loop", "sub"}));
 }
 
-TEST(Duplicates, onlyAnotherFileWithTheSameBytesIsRemoved)
+// The files that are no duplicates stand in the table of failures.
+TEST(Duplicates, sameBytesOrTwoLinksToOnePlace_areRemoved_andTheOriginalKept)
 {
+    TempFolder dir;
     const QByteArray bytes(200 * 1024, 'x');
-    QByteArray changedAtEnd = bytes;
-    changedAtEnd.back() = 'y';
-    const struct {
-        const char *why;
-        std::function<void(const TempFolder &)> make;
-        bool removed;
-    } cases[] = {
-        {"same bytes", [&](const TempFolder &d) { d.write("new/f", bytes); }, true},
-        {"same length, one byte differs", [&](const TempFolder &d) { d.write("new/f", changedAtEnd); }, false},
-        {"shorter", [&](const TempFolder &d) { d.write("new/f", bytes.left(100)); }, false},
-        {"one file under two names",
-         [](const TempFolder &d) { link(d.file("old/f").toUtf8(), d.file("new/f").toUtf8()); }, false},
-        {"a link and the file it points to",
-         [](const TempFolder &d) { QFile::link(d.file("old/f"), d.file("new/f")); }, false},
-        {"the duplicate is gone", [](const TempFolder &) {}, false},
-        {"two links to one place",
-         [](const TempFolder &d) {
-             QFile::remove(d.file("old/f"));
-             QFile::link("target", d.file("old/f"));
-             QFile::link("target", d.file("new/f"));
-         },
-         true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.why);
-        TempFolder dir;
-        dir.write("old/f", bytes);
-        dir.makeFolder("new");
-        c.make(dir);
-        const bool made = exists(dir.file("new/f"));
-        const QByteArray old = readAll(dir.file("old/f"));
-        const FileError result = removeDuplicate(dir.file("new/f"), dir.file("old/f"));
-        EXPECT_EQ(result.code, c.removed ? NoError : FileAlreadyExists);
-        EXPECT_EQ(exists(dir.file("new/f")), made && !c.removed);
-        EXPECT_TRUE(exists(dir.file("old/f")));
-        EXPECT_EQ(readAll(dir.file("old/f")), old);
-    }
+    dir.write("old/f", bytes);
+    dir.write("new/f", bytes);
+    QFile::link("target", dir.file("old/link"));
+    QFile::link("target", dir.file("new/link"));
+    auto after = snapshot(dir.path());
+    after.remove("new/f");
+    after.remove("new/link");
+    for (const char *name : {"f", "link"})
+        EXPECT_EQ(removeDuplicate(dir.file("new/") + name, dir.file("old/") + name).code, NoError) << name;
+    EXPECT_EQ(snapshot(dir.path()), after);
 }

@@ -10,26 +10,16 @@
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
-class IniFile : public ::testing::Test {
-protected:
-    QString read() const { return ReadIniValue(file, "HistoryPath", "Path"); }
-    void write(const QString &value) const { WriteIniValue(file, "HistoryPath", "Path", value); }
-
+// A write replaces the older value, keeps every other line and leaves only the
+// file; a write that cannot be kept leaves the older value.
+TEST(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten_whichAWriteKeepsWithEveryOtherLine)
+{
     TempFolder dir;
     const QString file = dir.file("Quorin.ini");
-};
-
-} // namespace
-
-TEST_F(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten)
-{
+    const auto read = [&] { return ReadIniValue(file, "HistoryPath", "Path"); };
+    const auto write = [&](const QString &value) { WriteIniValue(file, "HistoryPath", "Path", value); };
     const QString longChinese(300, QChar(0x4E2D));
-    const struct {
-        QByteArray content;
-        QString value;
-    } cases[] = {
+    const struct { QByteArray content; QString value; } cases[] = {
         {"[HistoryPath]\nPath = /a b, c  \n", "/a b, c"},
         {"[HistoryPath]\r\nPath=\t/x;y #z \"q\" a=b\t\r\n", "/x;y #z \"q\" a=b"},
         {"\xEF\xBB\xBF[historypath]\npath=/中文 目录", QString::fromUtf8("/中文 目录")},
@@ -44,20 +34,15 @@ TEST_F(IniFile, read_givesTheValueTrimmed_andOtherwiseExactlyAsWritten)
         EXPECT_EQ(read(), c.value);
     }
     EXPECT_EQ(ReadIniValue(dir.file("missing.ini"), "HistoryPath", "Path"), QString());
-}
 
-TEST_F(IniFile, write_replacesTheOlderValue_keepsEveryOtherLine_andLeavesOnlyTheFile)
-{
-    const struct {
-        const char *before, *value, *after;
-    } cases[] = {
+    const struct { const char *before, *value, *after; } writes[] = {
         {"", "/a b, c;d=e \"f\" #g", "[HistoryPath]\nPath=/a b, c;d=e \"f\" #g\n"},
         {"; note\n[Other]\nPath = /other\n[HistoryPath]\nPath = /old\nExtra=2\n[Last]\nB=3",
          "/中文", "; note\n[Other]\nPath = /other\n[HistoryPath]\nPath=/中文\nExtra=2\n[Last]\nB=3\n"},
         {"[HistoryPath]\nExtra=2\n\n[Last]\nB=3\n", "/", "[HistoryPath]\nExtra=2\nPath=/\n\n[Last]\nB=3\n"},
         {"[Other]\r\nA=1\r\n", "/", "[Other]\r\nA=1\r\n[HistoryPath]\r\nPath=/\r\n"},
     };
-    for (const auto &c : cases) {
+    for (const auto &c : writes) {
         SCOPED_TRACE(c.before);
         QFile::remove(file);
         if (*c.before)
@@ -67,10 +52,7 @@ TEST_F(IniFile, write_replacesTheOlderValue_keepsEveryOtherLine_andLeavesOnlyThe
         EXPECT_EQ(read(), QString::fromUtf8(c.value));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Quorin.ini"});
-}
 
-TEST_F(IniFile, writeThatCannotBeKept_leavesTheOlderValue)
-{
     write("/old");
     write("/line\nbreak");
     EXPECT_EQ(read(), "/old");

@@ -9,11 +9,7 @@ using namespace quorin;
 
 TEST(DeleteCount, readsTypedTextsAsTheDialogShowsThem)
 {
-    const struct {
-        const char *text;
-        double reading;
-        int chars;
-    } cases[] = {
+    const struct { const char *text; double reading; int chars; } cases[] = {
         {"5", 5, 5}, {"12", 12, 12}, {" 5", 5, 5}, {"5 ", 5, 5}, {"\t5", 5, 5}, {"5a", 5, 5},
         {"-3", -3, -3}, {"+4", 4, 4}, {".5", 0.5, 0}, {"7.", 7, 7}, {"a5", 0, 0}, {"0", 0, 0},
         {"00", 0, 0}, {"-", 0, 0}, {"&H", 0, 0}, {"", 0, 0}, {"1.5", 1.5, 2}, {"2.5", 2.5, 2},

@@ -9,9 +9,7 @@ using namespace quorin;
 
 TEST(NameOrder, namesSortAsPeopleReadThem_theSameEitherWayRound)
 {
-    const struct {
-        const char *first, *second, *why;
-    } earlierFirst[] = {
+    const struct { const char *first, *second, *why; } earlierFirst[] = {
         {"IMG_0001.JPG", "IMG_0002.JPG", "same width"},
         {"IMG_2.JPG", "IMG_10.JPG", "digit runs by value"},
         {"a2b", "a10a", "a smaller run decides before what follows"},

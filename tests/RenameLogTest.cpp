@@ -6,7 +6,6 @@
 #include "log/RenameLog.h"
 
 #include <QDateTime>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -29,66 +28,46 @@ QString writeLog(const TempFolder &dir, const QList<PlannedRename> &records, con
 
 } // namespace
 
-TEST(RenameLogFile, bytesAreGbkWithCrLf_readByAnIndependentDecoder)
+// Later logs of a type move the earlier ones aside under the time each was last
+// changed; logs of other types stand beside them. The bytes are GBK with CR LF
+// as an independent decoder reads them, and names outside GBK round-trip
+// exactly. A record cut short after its old path reads past the end, with 62;
+// a log that is not open reads nothing, with 52.
+TEST(RenameLogFile, laterLogsMoveEarlierOnesAsideUnderTheirDate_andOtherTypesStandBeside_writtenInGbkWithCrLf)
 {
     TempFolder dir;
-    const QString path = writeLog(dir, {{QString::fromUtf8("/照片/旅行.jpg"), QString::fromUtf8("/照片/旅行001.jpg")}});
-    EXPECT_EQ(path, dir.path() + "Restore/RestoreJPG.log");
+    const QList<PlannedRename> first{{QString::fromUtf8("/照片/旅行.jpg"), QString::fromUtf8("/照片/旅行001.jpg")}};
+    const QList<PlannedRename> second = {
+        {QString::fromUtf8("/a/写真🎉.jpg"), QString::fromUtf8("/a/ひらがな.jpg")},
+        {QString::fromUtf8("/a/한국어 사진.jpg"), QString::fromUtf8("/a/Ünïcødé €.jpg")},
+        {QString(), QStringLiteral(" spaces kept ")},
+    };
+    // Each is last changed at the time its dated name then takes.
+    for (const QList<PlannedRename> &records : {first, second})
+        shell(QStringLiteral("touch -d '2026-03-07 09:05:04' '%1'").arg(writeLog(dir, records)));
+    const QString jpg = writeLog(dir, {});
+    const QString txt = writeLog(dir, {{"/a/1.txt", "/a/2.txt"}}, "TXT");
+    EXPECT_EQ(jpg, dir.path() + "Restore/RestoreJPG.log");
+    EXPECT_TRUE(readLogRecords(jpg).isEmpty());
+    const QString dated = dir.file("Restore/RestoreJPG-20260307-090504.log");
     // The decoder fails on a byte order mark; every line break must be CR LF.
     int status = -1;
-    const QByteArray decoded = shell(QStringLiteral("iconv -f GBK -t UTF-8 '%1'").arg(path), &status);
+    const QByteArray decoded = shell(QStringLiteral("iconv -f GBK -t UTF-8 '%1'").arg(dated), &status);
     ASSERT_EQ(status, 0);
     EXPECT_EQ(QString::fromUtf8(decoded),
               QString::fromUtf8("###  文件重命名日志--由 Quorin v1.25 创建于 2026年03月07日 09:05:04"
                                 "  ###  请保留此文件，以便可以恢复原文件名！\r\n"
                                 "/照片/旅行.jpg\r\n/照片/旅行001.jpg\r\n"));
-}
-
-// A record cut short after its old path reads past the end, with 62.
-TEST(RenameLogFile, namesOutsideGbk_roundTripExactly_andARecordCutShortFailsWith62)
-{
-    TempFolder dir;
-    const QList<PlannedRename> records = {
-        {QString::fromUtf8("/a/写真🎉.jpg"), QString::fromUtf8("/a/ひらがな.jpg")},
-        {QString::fromUtf8("/a/한국어 사진.jpg"), QString::fromUtf8("/a/Ünïcødé €.jpg")},
-        {QString(), QStringLiteral(" spaces kept ")},
-    };
-    const QString path = writeLog(dir, records);
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::Append));
-    f.write("/a/3.jpg\r\n");
-    f.close();
+    EXPECT_EQ(readLogRecords(dated), first);
+    EXPECT_EQ(readLogRecords(dated.chopped(4) + "-2.log"), second);
+    shell(QStringLiteral("printf '/a/3.jpg\\r\\n' >> '%1'").arg(txt));
     FileError last;
-    const QList<PlannedRename> back = readLogRecords(path, &last);
+    EXPECT_EQ(readLogRecords(txt, &last), QList<PlannedRename>({{"/a/1.txt", "/a/2.txt"}}));
     EXPECT_EQ(last.code, InputPastEndOfFile);
-    ASSERT_EQ(back.size(), records.size());
-    for (int i = 0; i < records.size(); ++i) {
-        EXPECT_EQ(back[i].OldPath, records[i].OldPath);
-        EXPECT_EQ(back[i].NewPath, records[i].NewPath);
-    }
-}
-
-void setModified(const QString &path, const QDateTime &when)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
-}
-
-TEST(RenameLogFile, laterLogsMoveEarlierOnesAsideUnderTheirDate_andOtherTypesStandBeside)
-{
-    TempFolder dir;
-    const QString first = writeLog(dir, {{"/a/1.jpg", "/a/2.jpg"}});
-    setModified(first, When);
-    const QString second = writeLog(dir, {{"/a/3.jpg", "/a/4.jpg"}});
-    setModified(second, When);
-    const QString jpg = writeLog(dir, {});
-    const QString txt = writeLog(dir, {{"/a/1.txt", "/a/2.txt"}}, "TXT");
-    EXPECT_TRUE(readLogRecords(jpg).isEmpty());
-    const QString dated = dir.file("Restore/RestoreJPG-20260307-090504.log");
-    ASSERT_EQ(readLogRecords(dated).size(), 1);
-    EXPECT_EQ(readLogRecords(dated).first().OldPath, "/a/1.jpg");
-    EXPECT_EQ(readLogRecords(dated.chopped(4) + "-2.log").first().OldPath, "/a/3.jpg");
+    RenameLog unopened;
+    EXPECT_EQ(unopened.openForReading("/no/such/file.log").code, PathNotFound);
+    PlannedRename r;
+    EXPECT_EQ(unopened.ReadLogRecord(r).code, BadFileNameOrNumber);
     for (const QString &log : {jpg, dated, txt})
         EXPECT_TRUE(exists(statesPathFor(log))) << log.toStdString();
 
@@ -112,12 +91,4 @@ TEST(RenameLogFile, logThatCannotReachTheDisk_isReported)
     for (int i = 0; i < 100 && !e.failed(); ++i)
         e = log.AppendLogRecord({QString(2000, u'x'), QString(2000, u'x')});
     EXPECT_GE((e.failed() ? e : log.commit()).code, int(OtherErrorBase));
-}
-
-TEST(RenameLogFile, readingAFileThatIsNotOpen_fails52)
-{
-    RenameLog log;
-    EXPECT_EQ(log.openForReading("/no/such/file.log").code, PathNotFound);
-    PlannedRename r;
-    EXPECT_EQ(log.ReadLogRecord(r).code, BadFileNameOrNumber);
 }

@@ -15,28 +15,14 @@
 using namespace quorin;
 using namespace quorin::test;
 
-namespace {
-
-class Survey : public ::testing::Test {
-protected:
-    // The folder for the settings file does not exist yet: the survey makes it.
-    void SetUp() override
-    {
-        qputenv("XDG_CONFIG_HOME", config.file("made/by/survey").toUtf8());
-        host.startEnabled = false;
-    }
-    void TearDown() override { qunsetenv("XDG_CONFIG_HOME"); }
-
-    TempFolder config;
-    FakeHost host;
-};
-
-} // namespace
-
 // Counts and types follow the sub-folder and hidden switches: hidden entries
-// as they stand at the start, sub-folders as they stand after each folder.
-TEST_F(Survey, countsTypesAndSummary_followTheSwitches)
+// as they stand at the start, sub-folders as they stand after each folder. The
+// running count shows, then the summary, and even a folder with nothing is
+// remembered, in a settings folder the survey makes.
+TEST(Survey, countsTypesAndSummary_followTheSwitches_andTheFolderIsRemembered)
 {
+    TempFolder config;
+    qputenv("XDG_CONFIG_HOME", config.file("made/by/survey").toUtf8());
     // "@" ends a link to the folder above: followed, it would walk the tree
     // again and again.
     const QStringList mixed = {"a.txt", "b.TXT", "c.Txt", "noext", "ends.", ".hidden.cfg", "sub/x.jpg", "sub/.h.png",
@@ -47,16 +33,16 @@ TEST_F(Survey, countsTypesAndSummary_followTheSwitches)
         QStringList names;
         bool subfolders, hidden;
         std::function<void(FakeHost &, const TempFolder &)> during;
-        int files, folders;
+        int files, folders, yields;
         const char *types, *summary;
     } cases[] = {
-        {"the folder alone", mixed, false, false, none, 5, 2, "TXT", "共有 5 个文件及 1 种文件类型"},
-        {"hidden too", mixed, false, true, none, 6, 3, "CFG,TXT", "共有 6 个文件及 2 种文件类型"},
-        {"sub-folders too", mixed, true, false, none, 9, 3, "JPG,LNK,LOG,TXT", "共有 9 个文件和 3 个文件夹及 4 种文件类型"},
-        {"everything", mixed, true, true, none, 12, 4, "CFG,GIF,JPG,LNK,LOG,PNG,TXT",
+        {"the folder alone", mixed, false, false, none, 5, 2, 9, "TXT", "共有 5 个文件及 1 种文件类型"},
+        {"hidden too", mixed, false, true, none, 6, 3, 11, "CFG,TXT", "共有 6 个文件及 2 种文件类型"},
+        {"sub-folders too", mixed, true, false, none, 9, 3, 24, "JPG,LNK,LOG,TXT", "共有 9 个文件和 3 个文件夹及 4 种文件类型"},
+        {"everything", mixed, true, true, none, 12, 4, 31, "CFG,GIF,JPG,LNK,LOG,PNG,TXT",
          "共有 12 个文件和 4 个文件夹及 7 种文件类型"},
         {"types sorted case-blind, each code point upper-cased alone",
-         {"1.zip", "2.doc", "3._x", "4.straße", "5.𐐨", "6.7z", "7.Zip"}, false, false, none, 7, 0,
+         {"1.zip", "2.doc", "3._x", "4.straße", "5.𐐨", "6.7z", "7.Zip"}, false, false, none, 7, 0, 9,
          "7Z,_X,DOC,STRAßE,ZIP,𐐀", "共有 7 个文件及 6 种文件类型"},
         // ".", "..", gone and kept are listed; the next yield is the one after the folder.
         {"a folder gone before it is walked yields nothing", {"gone/lost.gif", "kept/found.png"}, true, false,
@@ -64,7 +50,7 @@ TEST_F(Survey, countsTypesAndSummary_followTheSwitches)
              if (h.yields == 5)
                  QDir(tree.file("gone")).removeRecursively();
          },
-         1, 2, "PNG", "共有 1 个文件和 2 个文件夹及 1 种文件类型"},
+         1, 2, 10, "PNG", "共有 1 个文件和 2 个文件夹及 1 种文件类型"},
         // The root yields five times; the sixth is inside the first sub-folder.
         {"switches changed during the walk", {"one/.seen.txt", "one/deep/a.txt", "two/.seen.txt", "two/deep/a.txt"},
          true, true,
@@ -73,38 +59,30 @@ TEST_F(Survey, countsTypesAndSummary_followTheSwitches)
              if (h.yields == 6)
                  h.job.IncludeSubfolders = false;
          },
-         1, 3, "TXT", "共有 1 个文件及 1 种文件类型"},
+         1, 3, 9, "TXT", "共有 1 个文件及 1 种文件类型"},
+        {"nothing at all", {}, false, false, none, 0, 0, 2, "", "共有 0 个文件及 0 种文件类型"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         TempFolder tree;
         for (const QString &name : c.names)
             name.endsWith(u'@') ? void(QFile::link("..", tree.file(name.chopped(1)))) : tree.write(name);
+        FakeHost host;
+        host.startEnabled = false;
         host.job.IncludeSubfolders = c.subfolders;
         host.job.IncludeHidden = c.hidden;
-        host.yields = 0;
         host.onYield = [&](FakeHost &h) { c.during(h, tree); };
         const SurveyResult result = SurveyFolder(host, tree.path());
         EXPECT_EQ(result.fileCount, c.files);
         EXPECT_EQ(result.folderCount, c.folders);
+        EXPECT_EQ(host.yields, c.yields) << "\".\" and \"..\" too";
         EXPECT_EQ(result.sortedTypes.join(u','), QString::fromUtf8(c.types));
-        EXPECT_EQ(result.summary, QString::fromUtf8(c.summary));
+        QStringList counting;
+        for (int n = 1; n <= c.files; ++n)
+            counting << QString::fromUtf8("正在统计第 %1 个文件").arg(n);
+        EXPECT_EQ(host.statuses, counting << QString::fromUtf8(c.summary));
+        EXPECT_EQ(rememberedFolder(), tree.path());
+        EXPECT_TRUE(host.startEnabled);
     }
-}
-
-TEST_F(Survey, showsTheRunningCountThenTheSummary_andRemembersEvenAFolderWithNothing)
-{
-    TempFolder tree;
-    for (const char *name : {"a.txt", "b.txt", "c.txt"})
-        tree.write(name);
-    tree.makeFolder("sub");
-    const SurveyResult result = SurveyFolder(host, tree.path());
-    EXPECT_EQ(host.statuses, QStringList({QString::fromUtf8("正在统计第 1 个文件"), QString::fromUtf8("正在统计第 2 个文件"),
-                                          QString::fromUtf8("正在统计第 3 个文件"), result.summary}));
-    EXPECT_EQ(host.yields, 6) << "three files, one folder, \".\" and \"..\"";
-    EXPECT_EQ(rememberedFolder(), tree.path());
-    EXPECT_TRUE(host.startEnabled);
-
-    EXPECT_EQ(SurveyFolder(host, tree.file("sub")).summary, QString::fromUtf8("共有 0 个文件及 0 种文件类型"));
-    EXPECT_EQ(rememberedFolder(), tree.file("sub"));
+    qunsetenv("XDG_CONFIG_HOME");
 }
