@@ -94,14 +94,14 @@ TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
 {
     makeFiles({"a.jpg", "b.jpg"});
     const auto before = snapshot(src());
-    copyInto(card());
+    sendInto(card(), true);
     RunReport report = run();
     EXPECT_EQ(report.ending, RunReport::Ending::Completed);
     EXPECT_EQ(report.done, 2);
     EXPECT_EQ(readAll(onCard("p001a.jpg")), "a.jpg");
 
     host.job.CopyToDestination = false;
-    moveInto(card());
+    sendInto(card(), false);
     host.job.AddText = "m";
     dir.write("card/m001a.jpg", "taken");
     report = run();
