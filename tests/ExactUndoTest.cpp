@@ -71,8 +71,7 @@ TEST_F(ExactUndo, laterRun_neverDestroysAnEarlierLog_andAnOldNameTakenByTheSameB
         EXPECT_EQ(run().ending, RunReport::Ending::LogRefused);
         dir.setImmutable("src/Restore", false);
     }
-    EXPECT_EQ(readAll(log), firstLog);
-    EXPECT_EQ(readAll(statesPathFor(log)), firstStates);
+    EXPECT_EQ(std::pair(readAll(log), readAll(statesPathFor(log))), std::pair(firstLog, firstStates));
     EXPECT_EQ(snapshot(src()), afterFirst);
     EXPECT_TRUE(datedLogs().isEmpty());
 
@@ -247,38 +246,30 @@ TEST_F(ExactUndo, onlyAWholeRenameLogWithItsOwnStatesIsTaken_andOnlyOnceConfirme
     EXPECT_TRUE(restore(dir.file("chosen.log")).everyFileRestored()) << "a log without states is trusted as before";
 }
 
-namespace {
-
-class StopRunTest : public RunFixture, public ::testing::WithParamInterface<int> {
-protected:
-    // Six files in the source folder: its listing has nine entries with ".",
-    // ".." and the log folder, so nine planning checkpoints, then six records.
-    // Renumbered from 1, each new name in place is the old name of the file
-    // after it: only undoing from the last record tried gives every file its
-    // name back.
-    void SetUp() override { makeFiles({"p000.jpg", "p001.jpg", "p002.jpg", "p003.jpg", "p004.jpg", "p005.jpg"}); }
-};
-
-} // namespace
+class StopRunTest : public RunFixture, public ::testing::WithParamInterface<int> {};
 
 // A stop while planning touches no file and discards the log; one while
 // renaming undoes exactly the records tried. A copy run leaves its copies: the
 // originals never lost their names.
 TEST_P(StopRunTest, stopWhilePlanningOrRenaming_undoesExactlyTheRecordsTried_andDiscardsTheLog)
 {
-    const auto before = snapshot(src());
     for (const std::string mode : {"planning", "in place", "move", "copy"}) {
         SCOPED_TRACE(mode);
         const bool planning = mode == "planning", copy = mode == "copy";
         const int records = planning ? 0 : std::min(GetParam(), 6);
-        resetJob();
+        startAfresh();
+        // Six files in the source folder: its listing has nine entries with ".",
+        // ".." and the log folder, so nine planning checkpoints, then six records.
+        // Renumbered from 1, each new name in place is the old name of the file
+        // after it: only undoing from the last record tried gives every file its
+        // name back.
+        makeFiles({"p000.jpg", "p001.jpg", "p002.jpg", "p003.jpg", "p004.jpg", "p005.jpg"});
+        const auto before = snapshot(src());
         dropOldNames();
         // Renumbering in place within one folder would ask about the destination first.
         host.job.IncludeSubfolders = true;
         if (mode == "move" || copy)
             sendInto(dir.file("out"), copy);
-        host.maxRestoringCount = 0;
-        host.statuses.clear();
         host.onYield = [planning, checkpoint = planning ? GetParam() : records, seen = 0](FakeHost &h) mutable {
             const bool inPlanning = !h.inPass(progress::Renaming) && !h.inPass(progress::Restoring);
             if ((planning ? inPlanning : h.inPass(progress::Renaming)) && ++seen == checkpoint)

@@ -13,19 +13,6 @@ using namespace quorin::test;
 
 using RunBatchTest = RunFixture;
 
-namespace {
-
-// A relative folder path of exactly `length` bytes, ending in "/".
-QString deepFolder(int length)
-{
-    QString path;
-    for (; length > 201; length -= 201)
-        path += QString(200, u'd') + u'/';
-    return path + QString(length - 1, u'e') + u'/';
-}
-
-} // namespace
-
 TEST_F(RunBatchTest, classicRunOverSubfolders_walksBreadthFirst_andRestoreBringsEveryFileBack)
 {
     makeFiles({"1.jpg", "2.jpg", "3.jpg", "note.txt", "a/4.jpg", "a/5.jpg", "b/6.JPG", "a/deep/7.jpg",
@@ -53,24 +40,6 @@ TEST_F(RunBatchTest, classicRunOverSubfolders_walksBreadthFirst_andRestoreBrings
     EXPECT_TRUE(exists(dir.file("src/Restore/old.jpg"))) << "a log folder holding other files stays";
 }
 
-TEST_F(RunBatchTest, continuousNumbering_followsNameOrderAcrossFolders_andWithoutSubfoldersOnlyTheSourceIsRenamed)
-{
-    makeFiles({"IMG_0003.JPG", "b10/x.jpg", "IMG_0010.JPG", "img_0002.jpg", "b2/x.jpg", "IMG_0001.JPG",
-               "a/x.jpg", "IMG_0004.JPG"});
-    host.job.IncludeSubfolders = true;
-    host.job.ContinuousNumbering = true;
-    const QString log = run().logPath;
-    EXPECT_EQ(planned(log), QStringList({"IMG_0001.JPG p001IMG_0001.JPG", "img_0002.jpg p002img_0002.jpg",
-                                         "IMG_0003.JPG p003IMG_0003.JPG", "IMG_0004.JPG p004IMG_0004.JPG",
-                                         "IMG_0010.JPG p005IMG_0010.JPG", "a/x.jpg p006x.jpg", "b2/x.jpg p007x.jpg",
-                                         "b10/x.jpg p008x.jpg"}));
-
-    ASSERT_TRUE(restore(log).everyFileRestored());
-    host.job.IncludeSubfolders = false;
-    EXPECT_EQ(run().done, 5);
-    EXPECT_TRUE(exists(dir.file("src/a/x.jpg")) && exists(dir.file("src/b10/x.jpg")));
-}
-
 // Runs of every kind, and names and trees people do not expect: each is run,
 // then restored, and no file may be lost or left under another name. Every
 // log the program writes passes Restore's checks, wherever it ends up.
@@ -83,8 +52,21 @@ TEST_F(RunBatchTest, runsOfEveryKind_andNamesPeopleDoNotExpect_restoreEveryFile_
     const QString otherDisk = shm.isValid() ? shm.path() : dir.file("out");
     const auto withSubfolders = [this] { host.job.IncludeSubfolders = true; };
     // The old path is 4,092 bytes; the new one, 4,096, is one more than a path may hold.
-    const QString nearPathMax = deepFolder(4092 - int(src().toUtf8().size()) - 1 - 5) + "x.jpg";
+    QString nearPathMax(4092 - int(src().toUtf8().size()) - 7, u'd');
+    for (qsizetype i = 200; i < nearPathMax.size(); i += 201)
+        nearPathMax[i] = u'/';
+    nearPathMax += "/x.jpg";
+    const QStringList numbered = {"IMG_0003.JPG", "b10/x.jpg", "IMG_0010.JPG", "img_0002.jpg", "b2/x.jpg",
+                                  "IMG_0001.JPG", "a/x.jpg", "IMG_0004.JPG"};
     roundTrips({
+        {"continuous numbering, in name order across folders", numbered,
+         [this] { host.job.IncludeSubfolders = host.job.ContinuousNumbering = true; }, {8, 0, 0},
+         {"a/p006x.jpg", "b10/p008x.jpg", "b2/p007x.jpg", "p001IMG_0001.JPG", "p002img_0002.jpg", "p003IMG_0003.JPG",
+          "p004IMG_0004.JPG", "p005IMG_0010.JPG"}},
+        {"continuous numbering without sub-folders: only the source's own files", numbered,
+         [this] { host.job.ContinuousNumbering = true; }, {5, 0, 0},
+         {"a/x.jpg", "b10/x.jpg", "b2/x.jpg", "p001IMG_0001.JPG", "p002img_0002.jpg", "p003IMG_0003.JPG",
+          "p004IMG_0004.JPG", "p005IMG_0010.JPG"}},
         {"an advanced edit in place, which not every name fits",
          {"IMG_1.jpg", "IMG_IMG.jpg", "img_2.jpg", "IMG.jpg", "JPG"}, [this] { replaceInNames("IMG", "DSC"); },
          {3, 0, 0}, {"DSC.jpg", "DSC_1.jpg", "DSC_IMG.jpg", "JPG", "img_2.jpg"}},

@@ -12,15 +12,12 @@
 
 namespace quorin::test {
 
-RunFixture::RunFixture()
+void RunFixture::startAfresh()
 {
+    // QDir cannot remove a name that is not UTF-8.
+    shell("rm -rf '" + src() + "' '" + dir.file("out") + "'");
     dir.makeFolder("src");
-    resetJob();
-}
-
-void RunFixture::resetJob()
-{
-    host.job = RenameJob();
+    host = FakeHost();
     host.job.SourceFolder = host.job.DestinationFolder = src();
     host.job.FileType = "JPG";
     host.job.NumberStyle = "001";
@@ -156,15 +153,6 @@ void RunFixture::roundTrips(std::initializer_list<RoundTrip> trips)
         }
         startAfresh();
     }
-}
-
-void RunFixture::startAfresh()
-{
-    // QDir cannot remove a name that is not UTF-8.
-    shell("rm -rf '" + src() + "' '" + dir.file("out") + "'");
-    dir.makeFolder("src");
-    resetJob();
-    host.onYield = nullptr;
 }
 
 void RunFixture::asKilledAfter(const QString &logPath, qsizetype carriedOut) const

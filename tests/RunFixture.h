@@ -35,7 +35,7 @@ struct RoundTrip {
 // classic in-place run over JPG files, and helpers to look at the result.
 class RunFixture : public ::testing::Test {
 protected:
-    RunFixture();
+    RunFixture() { startAfresh(); }
 
     QString src() const { return dir.file("src"); }
     // Each file gets its own path as content, so any mix-up shows.
@@ -52,8 +52,6 @@ protected:
                   std::tuple(false, false, true, true, false));
     }
 
-    // The job the fixture starts with.
-    void resetJob();
     // A copy run, or else a move run, into `folder`, which is made first.
     void sendInto(const QString &folder, bool copy);
     // Numbers the files anew, their old names dropped: "p001.jpg", …
@@ -72,7 +70,8 @@ protected:
     // file the log does not name still under its name, and in the end the
     // source as it was and no log folder. Each starts afresh.
     void roundTrips(std::initializer_list<RoundTrip> trips);
-    // An empty source, no folder "out" and the job the fixture starts with.
+    // An empty source, no folder "out", a window stand-in that has shown
+    // nothing and the job the fixture starts with.
     void startAfresh();
     // The last box shown has this title, icon, whole prompt and buttons.
     ::testing::AssertionResult lastBoxIs(const QString &title, MessageIcon icon, const QString &prompt,
