@@ -58,11 +58,10 @@ protected:
 TEST_P(MemoryCardTest, renamesAndCopies_neverReplace_caseOnlyGoesAhead_andNamesFatCannotHoldAreNeverTried)
 {
     EXPECT_TRUE(FolderExists(onCard())) << "the root of an empty card lists nothing, yet it is there";
-    dir.write("card/a.jpg", "a");
-    dir.write("card/c.jpg", "c");
+    dir.writeNamed("card", {"a.jpg", "c.jpg"});
     EXPECT_FALSE(moveFile(onCard("a.jpg"), onCard("b.jpg")).failed());
     EXPECT_EQ(moveFile(onCard("b.jpg"), onCard("c.jpg")).code, FileAlreadyExists);
-    EXPECT_EQ(readAll(onCard("c.jpg")), "c");
+    EXPECT_EQ(readAll(onCard("c.jpg")), "c.jpg");
     EXPECT_FALSE(moveFile(onCard("b.jpg"), onCard("B.jpg")).failed()) << "case only";
     EXPECT_EQ(snapshot(onCard()).keys(), QStringList({"B.jpg", "c.jpg"}));
     EXPECT_EQ(moveFile(onCard("B.jpg"), onCard("C.JPG")).code, FileAlreadyExists) << "another file, case aside";
@@ -72,11 +71,11 @@ TEST_P(MemoryCardTest, renamesAndCopies_neverReplace_caseOnlyGoesAhead_andNamesF
         const FileError refused = moveFile(onCard("B.jpg"), onCard(name));
         EXPECT_TRUE(refused.nameNotHeld);
         EXPECT_EQ(refused.code, PathFileAccessError);
-        EXPECT_EQ(readAll(onCard("B.jpg")), "a");
+        EXPECT_EQ(readAll(onCard("B.jpg")), "a.jpg");
     }
 
     EXPECT_FALSE(copyFile(onCard("B.jpg"), onCard("copy.jpg")).failed()) << "a mode FAT cannot keep is no failure";
-    EXPECT_EQ(readAll(onCard("copy.jpg")), "a");
+    EXPECT_EQ(readAll(onCard("copy.jpg")), "a.jpg");
     EXPECT_EQ(copyFile(onCard("B.jpg"), onCard("COPY.jpg")).code, FileAlreadyExists);
     QFile::link(dir.file("elsewhere.jpg"), dir.file("link.jpg"));
     EXPECT_EQ(copyFile(dir.file("link.jpg"), onCard("link.jpg")).code, PathFileAccessError);
