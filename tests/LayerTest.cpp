@@ -23,9 +23,9 @@ TEST(Layers, everyIncludePointsDown)
     static const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s+"([^/"]+)/)"),
                                             QRegularExpression::MultilineOption);
     const QString root = QStringLiteral(QUORIN_SOURCE_DIR "/src/");
-    QDirIterator folders(root, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (folders.hasNext())
-        EXPECT_GE(rankOf(folders.next().section(u'/', -1)), 0) << "a folder with no layer: " << folders.filePath().toStdString();
+    for (QDirIterator folders(root, QDir::Dirs | QDir::NoDotAndDotDot); folders.hasNext();)
+        EXPECT_GE(rankOf(folders.next().section(u'/', -1)), 0)
+            << "a folder with no layer: " << folders.filePath().toStdString();
     for (QDirIterator files(root, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories); files.hasNext();) {
         QFile file(files.next());
         const QString folder = files.filePath().mid(root.size()).section(u'/', 0, 0);
