@@ -1,25 +1,20 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include <QDirIterator>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Each folder of src/ may include only folders that stand earlier in this
-// list; folders on one rank know nothing of each other.
-const QList<QStringList> Layers = {
-    {"platform"}, {"options"}, {"engine"}, {"log", "folders"}, {"run"}, {"cli"}, {"ui"},
+// Each folder of src/ may include only folders of a lower rank; folders of one
+// rank know nothing of each other.
+const QHash<QString, int> Rank = {
+    {"platform", 0}, {"options", 1}, {"engine", 2}, {"log", 3}, {"folders", 3}, {"run", 4}, {"cli", 5}, {"ui", 6},
 };
 
-int rankOf(const QString &folder)
-{
-    for (int rank = 0; rank < Layers.size(); ++rank)
-        if (Layers[rank].contains(folder))
-            return rank;
-    return -1;
-}
+int rankOf(const QString &folder) { return Rank.value(folder, -1); }
 
 } // namespace
 
@@ -28,9 +23,9 @@ TEST(Layers, everyIncludePointsDown)
     static const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s+"([^/"]+)/)"),
                                             QRegularExpression::MultilineOption);
     const QString root = QStringLiteral(QUORIN_SOURCE_DIR "/src/");
-    QDirIterator folders(root, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (folders.hasNext())
-        EXPECT_GE(rankOf(folders.next().section(u'/', -1)), 0) << "a folder with no layer: " << folders.filePath().toStdString();
+    for (QDirIterator folders(root, QDir::Dirs | QDir::NoDotAndDotDot); folders.hasNext();)
+        EXPECT_GE(rankOf(folders.next().section(u'/', -1)), 0)
+            << "a folder with no layer: " << folders.filePath().toStdString();
     for (QDirIterator files(root, {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories); files.hasNext();) {
         QFile file(files.next());
         const QString folder = files.filePath().mid(root.size()).section(u'/', 0, 0);

@@ -29,8 +29,8 @@ protected:
             QStringLiteral("truncate -s 8M '%1' && mkfs.%2 '%1' >/dev/null").arg(image, fat ? "vfat" : "exfat");
         if (!fat)
             loopDevice = QString::fromUtf8(shell(made + " && losetup -f --show '" + image + "'")).trimmed();
-        const QString mount = fat ? made + " && fusefat -o rw+ '" + image + "' '" + card() + "'"
-                                  : "mount.exfat-fuse '" + loopDevice + "' '" + card() + "'";
+        const QString mount = fat ? made + " && fusefat -o rw+ '" + image + "' '" + onCard() + "'"
+                                  : "mount.exfat-fuse '" + loopDevice + "' '" + onCard() + "'";
         int status = -1;
         const QByteArray said = shell("(" + mount + ") 2>&1", &status);
         mounted = status == 0;
@@ -41,14 +41,13 @@ protected:
     void TearDown() override
     {
         if (mounted)
-            shell(QStringLiteral("umount '%1'").arg(card()));
+            shell(QStringLiteral("umount '%1'").arg(onCard()));
         if (!loopDevice.isEmpty())
             shell(QStringLiteral("losetup -d '%1'").arg(loopDevice));
     }
 
-    // The card's root, ending in "/".
-    QString card() const { return dir.file("card/"); }
-    QString onCard(const QString &name) const { return card() + name; }
+    // A file on the card; with no name, the card's root, ending in "/".
+    QString onCard(const QString &name = {}) const { return dir.file("card/" + name); }
 
     QString loopDevice;
     bool mounted = false;
@@ -58,14 +57,13 @@ protected:
 
 TEST_P(MemoryCardTest, renamesAndCopies_neverReplace_caseOnlyGoesAhead_andNamesFatCannotHoldAreNeverTried)
 {
-    EXPECT_TRUE(FolderExists(card())) << "the root of an empty card lists nothing, yet it is there";
-    dir.write("card/a.jpg", "a");
-    dir.write("card/c.jpg", "c");
+    EXPECT_TRUE(FolderExists(onCard())) << "the root of an empty card lists nothing, yet it is there";
+    dir.writeNamed("card", {"a.jpg", "c.jpg"});
     EXPECT_FALSE(moveFile(onCard("a.jpg"), onCard("b.jpg")).failed());
     EXPECT_EQ(moveFile(onCard("b.jpg"), onCard("c.jpg")).code, FileAlreadyExists);
-    EXPECT_EQ(readAll(onCard("c.jpg")), "c");
+    EXPECT_EQ(readAll(onCard("c.jpg")), "c.jpg");
     EXPECT_FALSE(moveFile(onCard("b.jpg"), onCard("B.jpg")).failed()) << "case only";
-    EXPECT_EQ(snapshot(card()).keys(), QStringList({"B.jpg", "c.jpg"}));
+    EXPECT_EQ(snapshot(onCard()).keys(), QStringList({"B.jpg", "c.jpg"}));
     EXPECT_EQ(moveFile(onCard("B.jpg"), onCard("C.JPG")).code, FileAlreadyExists) << "another file, case aside";
 
     for (const QString name : {"x:b.jpg", "q?.jpg", "a\\b.jpg", "trailing.", "trailing ", "tab\tb.jpg"}) {
@@ -73,18 +71,18 @@ TEST_P(MemoryCardTest, renamesAndCopies_neverReplace_caseOnlyGoesAhead_andNamesF
         const FileError refused = moveFile(onCard("B.jpg"), onCard(name));
         EXPECT_TRUE(refused.nameNotHeld);
         EXPECT_EQ(refused.code, PathFileAccessError);
-        EXPECT_EQ(readAll(onCard("B.jpg")), "a");
+        EXPECT_EQ(readAll(onCard("B.jpg")), "a.jpg");
     }
 
     EXPECT_FALSE(copyFile(onCard("B.jpg"), onCard("copy.jpg")).failed()) << "a mode FAT cannot keep is no failure";
-    EXPECT_EQ(readAll(onCard("copy.jpg")), "a");
+    EXPECT_EQ(readAll(onCard("copy.jpg")), "a.jpg");
     EXPECT_EQ(copyFile(onCard("B.jpg"), onCard("COPY.jpg")).code, FileAlreadyExists);
     QFile::link(dir.file("elsewhere.jpg"), dir.file("link.jpg"));
     EXPECT_EQ(copyFile(dir.file("link.jpg"), onCard("link.jpg")).code, PathFileAccessError);
 
     EXPECT_EQ(removeDuplicate(onCard("b.jpg"), onCard("B.jpg")).code, FileAlreadyExists)
         << "one file under two spellings is no duplicate";
-    EXPECT_EQ(snapshot(card()).keys(), QStringList({"B.jpg", "c.jpg", "copy.jpg"})) << "no temporary copy is left behind";
+    EXPECT_EQ(snapshot(onCard()).keys(), QStringList({"B.jpg", "c.jpg", "copy.jpg"})) << "no temporary copy is left";
 }
 
 // The record states on the card are read and written as written: a copy
@@ -94,14 +92,12 @@ TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
 {
     makeFiles({"a.jpg", "b.jpg"});
     const auto before = snapshot(src());
-    sendInto(card(), true);
+    sendInto(onCard(), true);
     RunReport report = run();
-    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
-    EXPECT_EQ(report.done, 2);
-    EXPECT_EQ(readAll(onCard("p001a.jpg")), "a.jpg");
+    EXPECT_EQ(std::tuple(report.ending, counts(report)), std::tuple(RunReport::Ending::Completed, Counts(2, 0, 0)));
 
     host.job.CopyToDestination = false;
-    sendInto(card(), false);
+    sendInto(onCard(), false);
     host.job.AddText = "m";
     dir.write("card/m001a.jpg", "taken");
     report = run();
@@ -117,20 +113,19 @@ TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
     QFile::remove(onCard("m001a.jpg"));
 
     host.job.MoveToDestination = false;
-    host.job.SourceFolder = card();
+    host.job.SourceFolder = onCard();
     host.job.AddText = "x:";
-    const auto onCardBefore = snapshot(card());
+    const auto onCardBefore = snapshot(onCard());
     EXPECT_EQ(previewCounts(), Counts(0, 0, 2)) << "the preview knows what the card cannot hold";
     report = run();
-    EXPECT_EQ(report.ending, RunReport::Ending::Completed);
-    EXPECT_EQ(report.leftAlone, 2);
-    EXPECT_EQ(snapshot(card()), onCardBefore);
+    EXPECT_EQ(std::tuple(report.ending, counts(report)), std::tuple(RunReport::Ending::Completed, Counts(0, 0, 2)));
+    EXPECT_EQ(snapshot(onCard()), onCardBefore);
 
     host.job.AddText = "q";
     EXPECT_TRUE(run().everyFileHandled());
     EXPECT_TRUE(exists(onCard("q001p001a.jpg")));
     EXPECT_TRUE(restore(logPath()).everyFileRestored());
-    EXPECT_EQ(snapshot(card()), onCardBefore);
+    EXPECT_EQ(snapshot(onCard()), onCardBefore);
 }
 
 // A change of case goes through a hidden name (the card's file system hangs
@@ -139,20 +134,20 @@ TEST_P(MemoryCardTest, copyMoveAndInPlaceRuns_onTheCardsRoot_restoreEveryFile)
 TEST_P(MemoryCardTest, caseOnlyRuns_restoreEveryFile_evenAfterAKill)
 {
     dir.writeNamed("card", {"img1.jpg", "img2.jpg", "img3.jpg"});
-    const auto before = snapshot(card());
-    host.job.SourceFolder = host.job.DestinationFolder = card();
+    const auto before = snapshot(onCard());
+    host.job.SourceFolder = host.job.DestinationFolder = onCard();
     replaceInNames("img", "IMG");
     for (const qsizetype carriedOut : {qsizetype(3), qsizetype(1), qsizetype(0)}) {
         SCOPED_TRACE(carriedOut);
         const RunReport report = run();
         EXPECT_EQ(report.done, 3);
-        EXPECT_EQ(names(card()), QStringList({"IMG1.jpg", "IMG2.jpg", "IMG3.jpg"}));
+        EXPECT_EQ(names(onCard()), QStringList({"IMG1.jpg", "IMG2.jpg", "IMG3.jpg"}));
         asKilledAfter(report.logPath, carriedOut);
         if (carriedOut == 0) {
             ASSERT_TRUE(QFile::rename(onCard("img2.jpg"), QString::fromUtf8(caseRenameTemporary(onCard("img2.jpg").toUtf8()))));
         }
         EXPECT_TRUE(restore(report.logPath).everyFileRestored());
-        EXPECT_EQ(snapshot(card()), before);
+        EXPECT_EQ(snapshot(onCard()), before);
     }
 }
 

@@ -22,18 +22,16 @@ RenameJob photos(NameEditKind kind = NameEditKind::None)
     return job;
 }
 
-struct NameCase {
-    const char *what;
-    std::function<RenameJob()> job;
-    const char *oldName;
-    const char *newName; // nullptr: left alone
-};
-
 } // namespace
 
 TEST(NewNames, workedExamples)
 {
-    const NameCase cases[] = {
+    const struct {
+        const char *what;
+        std::function<RenameJob()> job;
+        const char *oldName;
+        const char *newName; // nullptr: left alone
+    } cases[] = {
         {"prefix", [] { return photos(); }, "IMG_2041.JPG", "trip005_IMG_2041.JPG"},
         {"suffix", [] { auto j = photos(); j.placement = Placement::Suffix; return j; }, "IMG_2041.JPG", "IMG_2041trip005_.JPG"},
         {"old name dropped", [] { auto j = photos(); j.placement = Placement::None; j.DropOldName = true; return j; }, "IMG_2041.JPG", "trip005_.JPG"},
@@ -60,7 +58,7 @@ TEST(NewNames, workedExamples)
         {"upper-cased per code point", [] { auto j = photos(); j.FileType = "ÄÖ"; return j; }, "x.äö", "trip005_x.äö"},
         {"slash in text mid-run", [] { auto j = photos(); j.AddText = "a/b"; return j; }, "a.jpg", nullptr},
     };
-    for (const NameCase &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         NameCounters counters{4, 4};
         const Composition result = ComposeNewName(c.job(), "/p/", QString::fromUtf8(c.oldName), counters);

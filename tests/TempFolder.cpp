@@ -4,7 +4,6 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -12,8 +11,6 @@
 #include <unistd.h>
 
 namespace quorin::test {
-
-TempFolder::TempFolder() : dir_(QDir::tempPath() + QStringLiteral("/quorin-test-XXXXXX")) {}
 
 TempFolder::~TempFolder()
 {
@@ -42,7 +39,7 @@ void TempFolder::makeFolder(const QString &relative) const { QDir().mkpath(file(
 bool TempFolder::setImmutable(const QString &relative, bool on) const
 {
     int status = -1;
-    shell(QStringLiteral("chattr %1i '%2' 2>/dev/null").arg(on ? QStringLiteral("+") : QStringLiteral("-")).arg(file(relative)), &status);
+    shell(QStringLiteral("chattr %1i '%2' 2>/dev/null").arg(on ? '+' : '-').arg(file(relative)), &status);
     return runningAsRoot() && status == 0;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -11,7 +12,6 @@ namespace quorin::test {
 // a test set are cleared first).
 class TempFolder final {
 public:
-    TempFolder();
     ~TempFolder();
 
     // The folder's path, ending in "/".
@@ -25,7 +25,7 @@ public:
     bool setImmutable(const QString &relative, bool on = true) const;
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir dir_{QDir::tempPath() + QStringLiteral("/quorin-test-XXXXXX")};
 };
 
 QByteArray readAll(const QString &path);

@@ -79,10 +79,9 @@ TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnl
         if (!c.title)
             continue;
         const MessageBox &box = prompter.shown.first();
-        EXPECT_EQ(box.title, QString::fromUtf8(c.title));
+        EXPECT_EQ(std::tuple(box.title, box.icon, box.buttons),
+                  std::tuple(QString::fromUtf8(c.title), MessageIcon::Exclamation, MessageButtons::Ok));
         EXPECT_TRUE(box.prompt.startsWith(QString::fromUtf8(c.promptStart))) << box.prompt.toStdString();
-        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(box.buttons, MessageButtons::Ok);
     }
 
     // Names dropped in place ask first: "no" stops at once, "yes" goes on to
@@ -97,10 +96,9 @@ TEST(StartChecks, eachFailureShowsItsBoxInOrder_andStops_advancedModeCheckingOnl
         EXPECT_EQ(ValidateJob(job, prompter), Verdict::Stop);
         ASSERT_EQ(prompter.shown.size(), answer == MessageAnswer::Yes ? 2 : 1);
         const MessageBox &box = prompter.shown.first();
-        EXPECT_EQ(box.title, QString::fromUtf8("路径选择确认"));
-        EXPECT_EQ(box.icon, MessageIcon::Exclamation);
-        EXPECT_EQ(box.buttons, MessageButtons::YesNo);
-        EXPECT_EQ(box.defaultButton, MessageAnswer::Yes);
+        EXPECT_EQ(std::tuple(box.title, box.icon, box.buttons, box.defaultButton),
+                  std::tuple(QString::fromUtf8("路径选择确认"), MessageIcon::Exclamation, MessageButtons::YesNo,
+                             MessageAnswer::Yes));
         EXPECT_EQ(box.prompt.count(QStringLiteral("\r\r")), 2);
         EXPECT_TRUE(box.prompt.endsWith(QString::fromUtf8("可以重新设置目标文件的存在路径。")));
     }
