@@ -79,11 +79,10 @@ TEST_F(WindowTest, aboutMenuShowsTheBoxModally_andHelpMenuOpensHelpWithTheBrowse
 TEST(HelpDocument, isLookedForBesideTheProgramFirst_thenInItsShareFolder)
 {
     for (const auto &[files, expected] : QList<std::pair<QStringList, QString>>{
-             {{"bin/help.htm"}, "bin/help.htm"}, {{"share/quorin/help.htm"}, "share/quorin/help.htm"},
+             {{"bin/help.htm"}, "bin/help.htm"}, {{"bin/quorin", "share/quorin/help.htm"}, "share/quorin/help.htm"},
              {{"bin/help.htm", "share/quorin/help.htm"}, "bin/help.htm"}, {{"bin/quorin"}, ""}}) {
         SCOPED_TRACE(files.join(u' ').toStdString());
         TempFolder dir;
-        dir.makeFolder("bin");
         dir.writeNamed(".", files);
         EXPECT_EQ(helpDocument(dir.file("bin")), expected.isEmpty() ? QString() : dir.file(expected));
     }

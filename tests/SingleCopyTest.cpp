@@ -49,8 +49,7 @@ bool surveyed(const TempFolder &runtime, const QString &folder)
 TEST(SingleCopy, secondCopyHandsItsFolderOverAndEndsSilently_andAKilledCopyLocksNoOneOut)
 {
     TempFolder runtime;
-    for (const char *folder : {"alpha", "beta"})
-        runtime.makeFolder(folder);
+    runtime.writeNamed(".", {"alpha/a", "beta/b"});
     const QString lockPath = runtime.file("quorin.lock");
     Copy first(runtime, {runtime.file("alpha")});
     ASSERT_TRUE(holdsLock(lockPath, first.processId()));

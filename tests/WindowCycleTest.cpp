@@ -63,15 +63,18 @@ TEST_F(WindowTest, wholeCycle_fromTheControls_oneOperationAtATime_withStartLocke
 
 namespace {
 
-// Drags the folders over a control as a file manager does; drops them there
-// when the window takes them. Returns whether it took them.
-bool dragOnto(QWidget &control, const QStringList &paths)
+// Drags the folders, or else the text, over a control as a file manager does;
+// drops them there when the window takes them. Returns whether it took them.
+bool dragOnto(QWidget &control, const QStringList &paths, const QString &text = {})
 {
     QMimeData data;
     QList<QUrl> urls;
     for (const QString &path : paths)
         urls << (path.contains(u':') ? QUrl(path) : QUrl::fromLocalFile(path));
-    data.setUrls(urls);
+    if (text.isEmpty())
+        data.setUrls(urls);
+    else
+        data.setText(text);
     QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&control, &enter);
     if (!enter.isAccepted())
@@ -112,8 +115,7 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
         EXPECT_EQ(give(how, given), QByteArray(how) == "arguments");
         EXPECT_EQ(appearance(std::exchange(dialogs.boxes.shown, {}).value(0)),
                   appearance(prompt.isEmpty() ? MessageBox() : refusal(prompt, "浏览")));
-        EXPECT_EQ(status(), QStringLiteral("等待重命名操作"));
-        EXPECT_FALSE(enabled("CmdStart"));
+        EXPECT_EQ(std::pair(status(), enabled("CmdStart")), std::pair(QStringLiteral("等待重命名操作"), false));
     }
     for (const char *how : {"arguments", "frmmain", "txtSourDir", "handed over"}) {
         SCOPED_TRACE(how);
@@ -128,9 +130,5 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
         EXPECT_EQ(text("txtSourDir"), src());
         EXPECT_TRUE(dialogs.boxes.shown.isEmpty());
     }
-    QMimeData typed;
-    typed.setText("trip");
-    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &typed, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&control("txtAddString"), &enter);
-    EXPECT_TRUE(enter.isAccepted()) << "text dragged into a box stays the box's";
+    EXPECT_TRUE(dragOnto(control("txtAddString"), {}, "trip")) << "text dragged into a box stays the box's";
 }
