@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 

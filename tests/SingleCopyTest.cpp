@@ -1,7 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QThread>
 

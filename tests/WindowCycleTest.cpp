@@ -6,7 +6,6 @@
 #include "folders/RememberedFolder.h"
 #include "log/RenameLog.h"
 
-#include <QDropEvent>
 #include <QMimeData>
 
 using namespace quorin;
