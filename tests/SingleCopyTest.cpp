@@ -58,9 +58,8 @@ TEST(SingleCopy, secondCopyHandsItsFolderOverAndEndsSilently_andAKilledCopyLocks
     for (const QStringList &arguments : {QStringList(), QStringList{runtime.file("beta")}}) {
         Copy second(runtime, arguments);
         ASSERT_TRUE(second.waitForFinished(10000));
-        EXPECT_EQ(std::pair(second.exitStatus(), second.exitCode()), std::pair(QProcess::NormalExit, 0));
-        EXPECT_EQ(second.readAllStandardError(), QByteArray());
-        EXPECT_EQ(first.state(), QProcess::Running);
+        EXPECT_EQ(std::tuple(second.exitStatus(), second.exitCode(), second.readAllStandardError(), first.state()),
+                  std::tuple(QProcess::NormalExit, 0, QByteArray(), QProcess::Running));
     }
     EXPECT_TRUE(surveyed(runtime, runtime.file("beta"))) << "the running copy surveys the folder handed over";
 
