@@ -69,7 +69,6 @@ TEST(SingleCopy, secondCopyHandsItsFolderOverAndEndsSilently_andAKilledCopyLocks
     Copy third(runtime);
     EXPECT_TRUE(holdsLock(lockPath, third.processId()));
     Copy fourth(runtime, {runtime.file("alpha")});
-    EXPECT_TRUE(fourth.waitForFinished(10000));
-    EXPECT_TRUE(surveyed(runtime, runtime.file("alpha")));
+    EXPECT_TRUE(fourth.waitForFinished(10000) && surveyed(runtime, runtime.file("alpha"))) << "handed over again";
     EXPECT_EQ(third.state(), QProcess::Running);
 }
