@@ -40,9 +40,7 @@ TEST_F(WindowTest, wholeCycle_fromTheControls_oneOperationAtATime_withStartLocke
     operate("refused run", [this] { click("CmdStart"); }, false);
     chooseSettings("JPG");
     operate("run", [this] { click("CmdStart"); });
-    QStringList renamed = snapshot(src()).keys().replaceInStrings(QRegularExpression("^p00[12]_"), "p00N_");
-    renamed.sort();
-    EXPECT_EQ(renamed, (QStringList{"c.txt", "p00N_a.JPG", "p00N_b.jpg", "sub/d.jpg"}));
+    EXPECT_EQ(snapshot(src()).keys(), (QStringList{"c.txt", "p001_a.JPG", "p002_b.jpg", "sub/d.jpg"}));
 
     click("CmdRestore");
     dialogs.files << src() + "/Restore/RestoreJPG.log";
