@@ -3,14 +3,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEvent>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace quorin::test {
 

@@ -1,7 +1,6 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QThread>
 
@@ -49,8 +48,7 @@ bool surveyed(const TempFolder &runtime, const QString &folder)
 TEST(SingleCopy, secondCopyHandsItsFolderOverAndEndsSilently_andAKilledCopyLocksNoOneOut)
 {
     TempFolder runtime;
-    for (const char *folder : {"alpha", "beta"})
-        runtime.makeFolder(folder);
+    runtime.writeNamed(".", {"alpha/a", "beta/b"});
     const QString lockPath = runtime.file("quorin.lock");
     Copy first(runtime, {runtime.file("alpha")});
     ASSERT_TRUE(holdsLock(lockPath, first.processId()));
@@ -60,9 +58,8 @@ TEST(SingleCopy, secondCopyHandsItsFolderOverAndEndsSilently_andAKilledCopyLocks
     for (const QStringList &arguments : {QStringList(), QStringList{runtime.file("beta")}}) {
         Copy second(runtime, arguments);
         ASSERT_TRUE(second.waitForFinished(10000));
-        EXPECT_EQ(std::pair(second.exitStatus(), second.exitCode()), std::pair(QProcess::NormalExit, 0));
-        EXPECT_EQ(second.readAllStandardError(), QByteArray());
-        EXPECT_EQ(first.state(), QProcess::Running);
+        EXPECT_EQ(std::tuple(second.exitStatus(), second.exitCode(), second.readAllStandardError(), first.state()),
+                  std::tuple(QProcess::NormalExit, 0, QByteArray(), QProcess::Running));
     }
     EXPECT_TRUE(surveyed(runtime, runtime.file("beta"))) << "the running copy surveys the folder handed over";
 
@@ -72,7 +69,6 @@ TEST(SingleCopy, secondCopyHandsItsFolderOverAndEndsSilently_andAKilledCopyLocks
     Copy third(runtime);
     EXPECT_TRUE(holdsLock(lockPath, third.processId()));
     Copy fourth(runtime, {runtime.file("alpha")});
-    EXPECT_TRUE(fourth.waitForFinished(10000));
-    EXPECT_TRUE(surveyed(runtime, runtime.file("alpha")));
+    EXPECT_TRUE(fourth.waitForFinished(10000) && surveyed(runtime, runtime.file("alpha"))) << "handed over again";
     EXPECT_EQ(third.state(), QProcess::Running);
 }

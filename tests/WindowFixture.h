@@ -10,12 +10,10 @@
 #include "frmmain.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QUrl>
 
 // Readable failure messages.
 inline void PrintTo(const QString &text, std::ostream *out) { *out << '"' << text.toStdString() << '"'; }
@@ -29,16 +27,12 @@ inline auto appearance(const MessageBox &box) { return std::tuple(box.title, box
 class ScriptedDialogs final : public ModalDialogs {
 public:
     MessageAnswer showMessage(QWidget *, const MessageBox &box) override { return boxes.showMessage(box); }
-    QString BrowseForFolder(QWidget *, const QString &title) override
-    {
-        folderTitles << title;
-        return folders.isEmpty() ? QString() : folders.takeFirst();
-    }
+    QString BrowseForFolder(QWidget *, const QString &title) override { return (folderTitles << title, next(folders)); }
     QString ShowFileDialog(QWidget *, const FileDialogRequest &request) override
     {
-        fileRequests << request;
-        return files.isEmpty() ? QString() : files.takeFirst();
+        return (fileRequests << request, next(files));
     }
+    static QString next(QStringList &picks) { return picks.isEmpty() ? QString() : picks.takeFirst(); }
 
     ScriptedPrompter boxes;
     // The folders and files the user picks, in turn; none left is a cancel. Then the pickers' titles.
