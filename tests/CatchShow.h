@@ -3,10 +3,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quorin::test {
 

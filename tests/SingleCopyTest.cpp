@@ -1,6 +1,7 @@
 // Quorin — batch file renamer. Licensed under the GNU GPL v3 or later.
 #include "TempFolder.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QThread>
 

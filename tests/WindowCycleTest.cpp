@@ -6,6 +6,7 @@
 #include "folders/RememberedFolder.h"
 #include "log/RenameLog.h"
 
+#include <QDropEvent>
 #include <QMimeData>
 
 using namespace quorin;
