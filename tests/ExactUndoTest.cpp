@@ -147,6 +147,8 @@ TEST_F(ExactUndo, killedRun_restoreTouchesOnlyWhatTheRunDid)
         ASSERT_TRUE(writing.open(QIODevice::ReadOnly) && flock(writing.handle(), LOCK_EX) == 0);
         EXPECT_TRUE(restore(report.logPath).everyFileRestored());
         EXPECT_FALSE(exists(report.logPath));
+        // The snapshot, like every listing of the program, passes over its temporary files.
+        EXPECT_FALSE(exists(dir.file("src/.quorin-Abc123")));
         EXPECT_TRUE(QFile::remove(dir.file("src/.quorin-Xyz789")));
         auto after = snapshot(dir.path());
         EXPECT_TRUE(c.copied.isEmpty() || after.remove(c.copied) == 1);

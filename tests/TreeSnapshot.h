@@ -10,8 +10,9 @@
 
 namespace quorin::test {
 
-// Every file under a folder (its "Restore" log folders left out) by relative
-// path, with a hash of its content.
+// Every file under a folder by relative path, with a hash of its content. Its
+// "Restore" log folders are left out, and so are the program's own hidden
+// temporary files, as the program's listing leaves them out.
 QMap<QString, QByteArray> snapshot(const QString &root);
 // The records of a rename log as far as they read; `last` gets what ended the reading.
 QList<PlannedRename> readLogRecords(const QString &path, FileError *last = nullptr);
