@@ -95,10 +95,15 @@ TEST_F(WindowTest, folderFromOutside_isSurveyedAsIfBrowsed_andAnythingElseIsRefu
     dir.makeFolder("other");
     const QString other = dir.file("other"), file = dir.file("file.jpg");
     const auto give = [this](const QString &how, const QStringList &given) {
-        if (how == "arguments")
-            return (window.openArguments(given), true);
-        if (const QString handed = handedFolder(given.front().toUtf8()); how == "handed over")
-            return !handed.isEmpty() && (window.takeHandedFolder(handed), true);
+        if (how == "arguments") {
+            window.openArguments(given);
+            return true;
+        }
+        if (const QString handed = handedFolder(given.front().toUtf8()); how == "handed over") {
+            if (!handed.isEmpty())
+                window.takeHandedFolder(handed);
+            return !handed.isEmpty();
+        }
         return dragOnto(how == "frmmain" ? window : control(how.toLatin1()), given);
     };
     // How the folder comes, what is given, the box that says why it is refused.

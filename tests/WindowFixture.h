@@ -29,10 +29,15 @@ inline auto appearance(const MessageBox &box) { return std::tuple(box.title, box
 class ScriptedDialogs final : public ModalDialogs {
 public:
     MessageAnswer showMessage(QWidget *, const MessageBox &box) override { return boxes.showMessage(box); }
-    QString BrowseForFolder(QWidget *, const QString &title) override { return (folderTitles << title, next(folders)); }
+    QString BrowseForFolder(QWidget *, const QString &title) override
+    {
+        folderTitles << title;
+        return next(folders);
+    }
     QString ShowFileDialog(QWidget *, const FileDialogRequest &request) override
     {
-        return (fileRequests << request, next(files));
+        fileRequests << request;
+        return next(files);
     }
     static QString next(QStringList &picks) { return picks.isEmpty() ? QString() : picks.takeFirst(); }
 
@@ -48,7 +53,11 @@ class WindowTest : public ::testing::Test {
 protected:
     WindowTest()
         : window({dialogs, [this](int status) { endings << status; },
-                  [this](const QUrl &url) { return (opened << url, browserFound); }, std::chrono::milliseconds(0)})
+                  [this](const QUrl &url) {
+                      opened << url;
+                      return browserFound;
+                  },
+                  std::chrono::milliseconds(0)})
     {
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         dir.makeFolder("src");
